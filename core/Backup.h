@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+// The backup step every editor's Save runs after a Yes to the backup question.
+namespace Backup {
+
+// "Make a backup of the ROM (<romPath>.BAK)?"
+std::string Question(const std::string &romPath);
+
+struct Result
+{
+    bool ok = true;
+    std::string message; // why the backup could not be made, naming the file
+};
+
+// Afterwards "<romPath>.BAK" holds the ROM as it was and romPath holds the same bytes;
+// the scratch copy "temp.tvr" in programFolder is gone. No failure can leave the ROM
+// missing or changed: on a failure the ROM is untouched and the result says why.
+Result BackupRom(const std::string &romPath, const std::string &programFolder);
+
+} // namespace Backup

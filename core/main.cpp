@@ -1,0 +1,21 @@
+#include "core/Defines.h"
+#include "core/forms/Forms.h"
+#include "core/forms/StartUp.h"
+#include "core/ui/Program.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tovrane"));
+    Defines::ProgramFolder = QCoreApplication::applicationDirPath().toStdString();
+
+    Forms::CreateAll();
+    Defines::Main();
+    int code = 0;
+    if (!Program::Ended())
+        code = app.exec();
+    Forms::DestroyAll();
+    return code;
+}

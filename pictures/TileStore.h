@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QImage>
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+// The tile picture store: every tile the program draws is one of its pictures,
+// a 16 x 16 image of an 8 x 8 Game Boy tile at double size in four grey shades.
+// It is loaded at the first request and never reloaded; every caller gets the same
+// picture for the same index, and an index outside the store gives an empty
+// picture (the lightest shade).
+//
+// The pictures are rendered from the tile graphics of the ROM image at
+// Defines::RomPath, as the tileset table places them: column 1 of a row is the
+// 1-based position of the tileset's graphics (1 = none), column 3 the index of its
+// tile 0; tile t (0..95) is rendered from the 16 bytes at column 1 + 16 t.
+class TileStore
+{
+public:
+    static constexpr int MinimumSize = 520;
+    static constexpr int TilesPerTileset = 96;
+
+    static TileStore &instance();
+
+    // The picture of index i (Tile(i)); loads the store at the first request.
+    const QImage &Tile(int index);
+    // Loads the store when it is not loaded; a loaded store is left alone.
+    void Load();
+    bool Loaded() const { return m_loaded; }
+    int size() const { return int(m_pictures.size()); }
+
+    // Forget the pictures (tests only: the program never unloads the store).
+    void ResetForTests();
+
+    // The four shades, lightest first.
+    static const std::array<QRgb, 4> &Shades();
+    // Shade (0..3) of each of the 64 pixels of a 16-byte Game Boy tile, row by row.
+    static std::array<std::uint8_t, 64> DecodeTile(const std::uint8_t *bytes);
+    // The 16 x 16 picture of a 16-byte tile.
+    static QImage RenderTile(const std::uint8_t *bytes);
+    static QImage EmptyPicture();
+
+private:
+    TileStore() = default;
+    bool m_loaded = false;
+    std::vector<QImage> m_pictures;
+    QImage m_empty;
+};
