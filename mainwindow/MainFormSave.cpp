@@ -1,0 +1,111 @@
+// Save and Save As of the map.
+#include "MainForm.h"
+
+#include "core/Backup.h"
+#include "core/Defines.h"
+#include "core/MapSave.h"
+#include "core/RomFile.h"
+#include "core/forms/Forms.h"
+#include "core/forms/SplashForm.h"
+#include "core/ui/Dialogs.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+const QString SavedMessage = QStringLiteral("Your changes to the map have been saved!");
+
+MapSave::Job CurrentJob(const MainForm &form)
+{
+    MapSave::Job job;
+    job.BorderPos = form.BorderPos;
+    job.BorderBlockNum = form.BorderBlockNum;
+    job.MapBlockPos = form.MapBlockPos;
+    return job;
+}
+
+bool SameFile(const QString &a, const QString &b)
+{
+    const QFileInfo fa(a), fb(b);
+    if (fa.exists() && fb.exists())
+        return fa.canonicalFilePath() == fb.canonicalFilePath();
+    return fa.absoluteFilePath() == fb.absoluteFilePath();
+}
+
+} // namespace
+
+// Every value must have its byte form before anything is written, so that a
+// refusal never leaves a half-written map.
+bool MainForm::SaveAllowed()
+{
+    if (const auto problem = MapSave::FindValueWithoutByteForm(CurrentJob(*this))) {
+        Dialogs::Error(QString::fromStdString(*problem));
+        return false;
+    }
+    return true;
+}
+
+bool MainForm::WriteMapTo(const std::string &romPath)
+{
+    try {
+        MapSave::WriteMap(romPath, CurrentJob(*this));
+    } catch (const RomError &e) {
+        Dialogs::Error(QString::fromStdString(e.what()));
+        return false;
+    }
+    return true;
+}
+
+void MainForm::mnuSave_Click()
+{
+    if (!SaveAllowed())
+        return;
+    if (Dialogs::Ask(QString::fromStdString(Backup::Question(Defines::RomPath)))) {
+        const Backup::Result backup = Backup::BackupRom(Defines::RomPath, Defines::ProgramFolder);
+        if (!backup.ok) {
+            Dialogs::Error(QString::fromStdString(backup.message) + QStringLiteral("\nNothing was saved."));
+            return;
+        }
+    }
+    if (!WriteMapTo(Defines::RomPath))
+        return;
+    DrawPalette();
+    Dialogs::Inform(SavedMessage);
+    Changed = false;
+}
+
+void MainForm::mnuSaveAs_Click()
+{
+    CommonDialog &boxes = Forms::Splash().Boxes;
+    boxes.DialogTitle = QStringLiteral("Tovrane - Save ROM File As");
+    if (!boxes.ShowSave() || boxes.FileName.isEmpty())
+        return;
+    const QString target = boxes.FileName;
+    const QString current = QString::fromStdString(Defines::RomPath);
+
+    QFile probe(target);
+    if (probe.open(QIODevice::ReadOnly)) {
+        probe.close();
+        if (!Dialogs::Ask(QStringLiteral("This file already exists. Overwrite it?")))
+            return;
+    }
+    if (!SaveAllowed())
+        return;
+
+    // Saving as the current ROM writes into it as Save does; it is never deleted first.
+    if (!SameFile(target, current)) {
+        try {
+            MapSave::CopyRom(Defines::RomPath, target.toStdString());
+        } catch (const RomError &e) {
+            Dialogs::Error(QString::fromStdString(e.what()));
+            return;
+        }
+    }
+    Defines::RomPath = target.toStdString();
+    if (!WriteMapTo(Defines::RomPath))
+        return;
+    DrawPalette();
+    Dialogs::Inform(SavedMessage);
+    Changed = false;
+}

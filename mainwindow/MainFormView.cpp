@@ -1,0 +1,161 @@
+// The map view of the main window: cells, frame, gridlines, scrolling and the map load.
+#include "MainForm.h"
+
+#include "core/Defines.h"
+#include "core/MapData.h"
+#include "core/ui/CellGrid.h"
+#include "core/ui/Dialogs.h"
+#include "core/ui/LineControl.h"
+#include "core/ui/ScrollBar.h"
+#include "core/ui/ShapeControl.h"
+#include "pictures/TilePictures.h"
+
+#include <QAction>
+
+void MainForm::CreateMapView()
+{
+    QWidget *w = client();
+    MapTile = new CellGrid(w);
+    for (int i = 0; i < 768; ++i) {
+        const int s = i / 16, j = i % 16;
+        const int c = s % 8, r = s / 8;
+        MapTile->addCell(120 + 960 * c + 240 * (j % 4), 120 + 960 * r + 240 * (j / 4), 255, 255);
+    }
+    connect(MapTile, &CellGrid::MouseDown, this, &MainForm::MapTile_MouseDown);
+
+    // Frame and gridlines lie over the cells.
+    Shape2 = new ShapeControl(w, 120, 120, 7695, 5775);
+    for (int k = 1; k <= 7; ++k)
+        Line[k] = new LineControl(w, ViewFrame::LineX(k), 120, ViewFrame::LineX(k), 5880);
+    for (int k = 1; k <= 5; ++k)
+        Line[7 + k] = new LineControl(w, 120, ViewFrame::LineY(k), 7800, ViewFrame::LineY(k));
+
+    HScroll = new ScrollBar(Qt::Horizontal, w, 120, 5890, 7695, 255);
+    HScroll->setMin(1);
+    HScroll->setMax(10);
+    HScroll->setPageStep(7);
+    HScroll->setSingleStep(1);
+    HScroll->setValue(1);
+    HScroll->hide();
+    connect(HScroll, &ScrollBar::Change, this, &MainForm::HScroll_Change);
+
+    VScroll = new ScrollBar(Qt::Vertical, w, 7810, 120, 255, 5775);
+    VScroll->setMin(1);
+    VScroll->setMax(10);
+    VScroll->setPageStep(6);
+    VScroll->setSingleStep(1);
+    VScroll->setValue(1);
+    VScroll->hide();
+    connect(VScroll, &ScrollBar::Change, this, &MainForm::VScroll_Change);
+}
+
+void MainForm::DrawMap()
+{
+    if (!MapTile)
+        return;
+    for (int s = 0; s < 48; ++s) {
+        const int c = s % 8, r = s / 8;
+        const int x = ScrollX + c, y = ScrollY + r;
+        if (y > Defines::MapHeight || x > Defines::MapWidth || x < 1 || y < 1 || x > 255 || y > 255)
+            continue;
+        const int b = Defines::MapBlocks[y][x];
+        for (int j = 0; j < 16; ++j) {
+            MapTile->setPicture(16 * s + j, TilePictures::BlockTile(b, j));
+            MapTile->setCellVisible(16 * s + j, true);
+        }
+    }
+}
+
+void MainForm::HScroll_Change()
+{
+    ScrollX = std::int16_t(HScroll->Value());
+    DrawMap();
+}
+
+void MainForm::VScroll_Change()
+{
+    ScrollY = std::int16_t(VScroll->Value());
+    DrawMap();
+}
+
+ViewFrame MainForm::CurrentFrame() const
+{
+    ViewFrame f;
+    if (!Shape2)
+        return f;
+    f.ShapeWidth = Shape2->Width();
+    f.ShapeHeight = Shape2->Height();
+    for (int k = 1; k <= 12; ++k)
+        f.LineVisible[k] = !Line[k]->isHidden();
+    for (int k = 1; k <= 7; ++k)
+        f.LineY2[k] = Line[k]->Y2();
+    for (int k = 8; k <= 12; ++k)
+        f.LineX2[k] = Line[k]->X2();
+    return f;
+}
+
+void MainForm::ApplyFrame(const ViewFrame &f)
+{
+    Shape2->setWidthTwips(f.ShapeWidth);
+    Shape2->setHeightTwips(f.ShapeHeight);
+    for (int k = 1; k <= 12; ++k)
+        Line[k]->setVisible(f.LineVisible[k]);
+    for (int k = 1; k <= 7; ++k)
+        Line[k]->setY2(f.LineY2[k]);
+    for (int k = 8; k <= 12; ++k)
+        Line[k]->setX2(f.LineX2[k]);
+}
+
+void MainForm::mnuGridlines_Click()
+{
+    ViewFrame f = CurrentFrame();
+    if (!mnuGridlines->isChecked()) {
+        mnuGridlines->setChecked(true);
+        f.ShowAllLines();
+        f.Fit(Defines::MapWidth, Defines::MapHeight);
+    } else {
+        mnuGridlines->setChecked(false);
+        f.HideAllLines();
+    }
+    ApplyFrame(f);
+}
+
+bool MainForm::LoadMap()
+{
+    MapData::Loaded loaded;
+    try {
+        loaded = MapData::LoadMap(Defines::CurMap);
+    } catch (const MapDataError &e) {
+        Dialogs::Error(QString::fromStdString(e.what()));
+        return false;
+    }
+    BorderPos = loaded.BorderPos;
+    MapBlockPos = loaded.MapBlockPos;
+    BorderBlockNum = loaded.BorderBlockNum;
+    // The palette's range follows the tileset; a value above it comes down to the maximum.
+    Scroll->setMin(0);
+    Scroll->setMax(Defines::LastBlock - 5);
+
+    const int w = Defines::MapWidth, h = Defines::MapHeight;
+    HScroll->setVisible(w > 8);
+    VScroll->setVisible(h > 6);
+    HScroll->setMax(w - 7);
+    VScroll->setMax(h - 5);
+    HScroll->setValue(1);
+    VScroll->setValue(1);
+    ScrollX = 1;
+    ScrollY = 1;
+    for (int i = 0; i < 768; ++i)
+        MapTile->setCellVisible(i, false);
+
+    ViewFrame f = CurrentFrame();
+    if (mnuGridlines->isChecked()) {
+        f.ShowAllLines();
+        f.Fit(w, h);
+    } else {
+        f.FitFrameOnly(w, h);
+    }
+    ApplyFrame(f);
+    DrawMap();
+    return true;
+}
