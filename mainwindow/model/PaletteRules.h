@@ -24,12 +24,17 @@ struct Pick
 // Compared as 16-bit signed integers, as the rule states.
 Pick PickRule(std::int16_t b, std::int16_t lastBlock);
 
-// Where the rule leaves the scroll range 0..max(0, L - 5), the value is clamped into
-// it and the square moves to the row where b then lies (clamped to 0..5), so the
-// selected block is the one under the square.
+// The rule kept inside the scroll range 0..max(0, L - 5): the rule's scroll value is
+// clamped into that range and the square goes to row b - scroll, clamped to 0..5.
+// Where the rule already stays in range this is the rule itself. Otherwise (b > L,
+// b <= 4 with L <= 10, or L < 5) b lies under the square whenever the palette can
+// show it, and the square sits on the nearest row when it cannot (b beyond the
+// last palette row, or b negative); the selected block is then the one under the square.
 Pick PickWithinRange(std::int16_t b, std::int16_t lastBlock);
 
-// "Hex: " and the block byte in upper-case hex, at least two digits.
+// "Hex: " and the block byte in upper-case hex, at least two digits ("Hex: 0A",
+// "Hex: 100"). A negative byte (a ROM byte below the block offset) shows a minus
+// sign before its magnitude: -1 gives "Hex: -01".
 std::string HexCaption(int blockByte);
 
 } // namespace PaletteRules

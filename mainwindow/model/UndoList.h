@@ -20,7 +20,7 @@ public:
     int UndoCount() const { return m_count; }
     bool empty() const { return m_count == 0; }
     void Push(std::int16_t row, std::int16_t column, std::int16_t previous);
-    // The newest record, removed from the list. The list must not be empty.
+    // The newest record, removed from the list; an empty list gives a zero record and stays empty.
     UndoRecord Pop();
     void Clear() { m_count = 0; }
     // Record n (1 = oldest).
