@@ -21,6 +21,8 @@ class TileStore
 public:
     static constexpr int MinimumSize = 520;
     static constexpr int TilesPerTileset = 96;
+    // Callers add tile numbers as 16-bit integers, so no index past this is ever asked for.
+    static constexpr int MaximumSize = 32768;
 
     static TileStore &instance();
 

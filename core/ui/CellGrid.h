@@ -44,6 +44,12 @@ private:
         bool visible = true;
     };
     void updateBounds();
+    // The area of the parent a cell covers, in this widget's coordinates.
+    QRect local(const QRect &parentRect) const { return parentRect.translated(-pos()); }
+    void maskChanged();
+    void applyMask();
 
     QVector<CellData> m_cells;
+    QRect m_bounds; // union of every cell, in the parent's pixels
+    bool m_maskPending = false;
 };

@@ -25,7 +25,7 @@ public:
     explicit Form(const QString &name);
     ~Form() override;
 
-    bool Loaded() const { return m_widget != nullptr; }
+    bool Loaded() const;
     bool Visible() const;
     // Visible = true loads the window when needed, shows it centred (the first
     // time) and runs Form_Activate; Visible = false loads it when needed and hides it.
@@ -49,7 +49,7 @@ public:
 
 protected:
     // Window properties, used by Load.
-    void setCaption(const QString &caption) { m_caption = caption; }
+    void setCaption(const QString &caption);
     void setStyle(Style style) { m_style = style; }
     void setClientSize(int widthTwips, int heightTwips);
     void setHasMinimizeButton(bool on) { m_minimize = on; }
@@ -64,12 +64,17 @@ protected:
     virtual void Form_Activate() {}
 
 private:
+    void applyClientSize();
+    void tearDown();
+
     QString m_caption;
     Style m_style = Style::Fixed;
     int m_clientWidth = 0;  // twips
     int m_clientHeight = 0; // twips
     bool m_minimize = false;
     bool m_loading = false;
+    bool m_unloading = false;
+    bool m_placed = false; // centred since the last load
     QPointer<FormWidget> m_widget;
     QWidget *m_client = nullptr;
     QMenuBar *m_menuBar = nullptr;

@@ -15,8 +15,11 @@ public:
     int Y1() const { return m_y1; }
     int X2() const { return m_x2; }
     int Y2() const { return m_y2; }
+    void setX1(int twips);
+    void setY1(int twips);
     void setX2(int twips);
     void setY2(int twips);
+    void setColor(const QColor &color);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -16,9 +16,11 @@ public:
     int Top() const { return m_top; }
     int Width() const { return m_width; }
     int Height() const { return m_height; }
+    void setLeft(int twips);
     void setTop(int twips);
     void setWidthTwips(int twips);
     void setHeightTwips(int twips);
+    void setColor(const QColor &color);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
