@@ -58,10 +58,21 @@ SyntheticGame::SyntheticGame()
     categories.push_back(edge);
 
     rom = TestFiles::PatternRom(0x20000);
-    // Tile graphics: tile t is a pattern of its own.
+    // Tile graphics: tile t has a dark top row, is filled with shade t mod 4, and
+    // carries its own number in the bits of its bottom row, so every tile differs.
     for (int t = 0; t < 96; ++t)
-        for (int i = 0; i < 16; ++i)
-            rom[size_t(0x1000 + 16 * t + i)] = std::uint8_t((t * 37 + i * 11) & 0xFF);
+        for (int row = 0; row < 8; ++row) {
+            std::uint8_t low = (t % 4) & 1 ? 0xFF : 0x00;
+            std::uint8_t high = (t % 4) & 2 ? 0xFF : 0x00;
+            if (row == 0)
+                low = high = 0xFF;
+            else if (row == 7) {
+                low = std::uint8_t(t);
+                high = 0;
+            }
+            rom[size_t(0x1000 + 16 * t + 2 * row)] = low;
+            rom[size_t(0x1000 + 16 * t + 2 * row + 1)] = high;
+        }
     for (const SyntheticTileset &ts : tilesets)
         for (int b = 0; b <= ts.lastBlock; ++b)
             for (int j = 0; j < 16; ++j)
