@@ -31,9 +31,18 @@ struct Loaded
 // and tileset rows are checked first and everything is read before any of the shared
 // state changes, so a refused or failed load leaves the previous map loaded
 // (throws MapDataError).
+//
+// Refused: a map number outside 0..255; a needed cell (map table columns 2, 3, 5, 7, 8;
+// tileset table columns 4, 5, 6) that is empty, a truth value or not a number; a height
+// or width above 255; a tileset outside 0..255; a last block number above 255; a block
+// offset outside -255..255; positions beyond 32 bits. A height or width of 0 or less,
+// or a last block number below 0, reads nothing for that part (the value is kept). A
+// ROM that cannot be opened or read is refused with the file and the reason; bytes past
+// its end read as 0.
 Loaded LoadMap(std::int16_t map);
 
-// The block offset of the current tileset (TilesetTable(CurTileset, 6)).
+// The block offset of the current tileset (TilesetTable(CurTileset, 6)); 0 when
+// CurTileset is no table row.
 int BlockOffset();
 
 } // namespace MapData

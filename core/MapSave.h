@@ -21,11 +21,14 @@ std::optional<std::string> FindValueWithoutByteForm(const Job &job);
 
 // Opens the ROM at romPath, writes the border byte at BorderPos, then every map byte
 // row by row from MapBlockPos, and closes it. Throws RomError on any failure. The
-// caller checks the values first, so a refusal never leaves a half-written map.
+// values (FindValueWithoutByteForm) and the positions (all inside the file) are
+// checked before the first byte is written, so a refusal never leaves a half-written map.
 void WriteMap(const std::string &romPath, const Job &job);
 
 // Save As: copies the file `from` to `to` (a new file, or replacing one); the copy is
 // complete or the target is left as it was. Throws RomError naming the file and reason.
+// When both name the same file (also through another spelling or a link), nothing is
+// copied: the file only has to exist and be readable.
 void CopyRom(const std::string &from, const std::string &to);
 
 } // namespace MapSave

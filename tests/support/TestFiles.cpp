@@ -76,4 +76,18 @@ void Poke(std::vector<std::uint8_t> &rom, std::int64_t position, std::uint8_t va
     rom.at(std::size_t(position - 1)) = value;
 }
 
+std::string TilesetLine(std::int64_t lastBlock, std::int64_t blocksetPos, std::int64_t blockOffset)
+{
+    return "\"Tileset\",1,95,0," + std::to_string(lastBlock) + "," + std::to_string(blocksetPos) + ","
+           + std::to_string(blockOffset);
+}
+
+std::string MapLine(const std::string &name, std::int64_t blockPos, std::int64_t borderPos,
+                    std::int64_t height, std::int64_t width, std::int64_t tileset)
+{
+    return "0,\"" + name + "\"," + std::to_string(blockPos) + "," + std::to_string(borderPos) + ",0,"
+           + std::to_string(height) + ",0," + std::to_string(width) + "," + std::to_string(tileset)
+           + ",\"A comment\",1,0,#TRUE#,0,0,0,1,#TRUE#";
+}
+
 } // namespace TestFiles

@@ -36,4 +36,10 @@ std::vector<std::uint8_t> PatternRom(std::size_t size);
 // Sets byte `position` (1-based) of an image.
 void Poke(std::vector<std::uint8_t> &rom, std::int64_t position, std::uint8_t value);
 
+// Lines of the tileset and map table files (no line end). The columns a map load
+// uses are given; the others hold plausible values.
+std::string TilesetLine(std::int64_t lastBlock, std::int64_t blocksetPos, std::int64_t blockOffset);
+std::string MapLine(const std::string &name, std::int64_t blockPos, std::int64_t borderPos,
+                    std::int64_t height, std::int64_t width, std::int64_t tileset);
+
 } // namespace TestFiles
