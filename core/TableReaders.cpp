@@ -238,11 +238,9 @@ void PutBack(const Rows<Columns> &rows, Cell (&table)[Defines::TableRows][Column
             table[r][c] = rows[r][c];
 }
 
-} // namespace
-
-namespace TableReaders {
-
-void ReadTilesetTable(const std::string &fileName)
+// Opens a table file of the program's folder and reads its header line, which must
+// be followed by something.
+Scanner OpenPastHeader(const std::string &fileName, const std::string &whatIsMissing)
 {
     const std::string path = Defines::InProgramFolder(fileName);
     Scanner in(path, ReadFileText(path));
@@ -250,7 +248,17 @@ void ReadTilesetTable(const std::string &fileName)
         in.fail(1, "the file is empty");
     in.readLine("the header line");
     if (in.atEnd())
-        in.fail(in.endLine(), "the file has only its header line; there is no tileset line after it");
+        in.fail(in.endLine(), "the file has only its header line; " + whatIsMissing);
+    return in;
+}
+
+} // namespace
+
+namespace TableReaders {
+
+void ReadTilesetTable(const std::string &fileName)
+{
+    Scanner in = OpenPastHeader(fileName, "there is no tileset line after it");
 
     auto tilesets = CopyOf(Defines::TilesetTable);
     int t = -1;
@@ -269,13 +277,7 @@ void ReadTilesetTable(const std::string &fileName)
 
 void ReadMapTable(const std::string &fileName)
 {
-    const std::string path = Defines::InProgramFolder(fileName);
-    Scanner in(path, ReadFileText(path));
-    if (in.atEnd())
-        in.fail(1, "the file is empty");
-    in.readLine("the header line");
-    if (in.atEnd())
-        in.fail(in.endLine(), "the file has only its header line; there is no category after it");
+    Scanner in = OpenPastHeader(fileName, "there is no category after it");
 
     auto categories = CopyOf(Defines::CategoryTable);
     auto maps = CopyOf(Defines::MapTable);

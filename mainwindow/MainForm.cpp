@@ -205,29 +205,26 @@ void MainForm::mnuBlockEdit_Click()
     setVisible(false);
 }
 
-void MainForm::mnuWildEdit_Click()
+// The main window goes first, then the editor comes up (loading it when needed).
+void MainForm::HandOverTo(Form *editor)
 {
-    Form *editor = Forms::WildEdit();
     if (!editor)
         return;
     setVisible(false);
     editor->setVisible(true);
+}
+
+void MainForm::mnuWildEdit_Click()
+{
+    HandOverTo(Forms::WildEdit());
 }
 
 void MainForm::mnuWarpEdit_Click()
 {
-    Form *editor = Forms::WarpEdit();
-    if (!editor)
-        return;
-    setVisible(false);
-    editor->setVisible(true);
+    HandOverTo(Forms::WarpEdit());
 }
 
 void MainForm::mnuEventEdit_Click()
 {
-    Form *editor = Forms::EventEdit();
-    if (!editor)
-        return;
-    setVisible(false);
-    editor->setVisible(true);
+    HandOverTo(Forms::EventEdit());
 }

@@ -129,6 +129,7 @@ private:
     void ApplyFrame(const ViewFrame &frame);
     void ApplyPick();
     void FillMapList();
+    void HandOverTo(Form *editor);
     bool SaveAllowed();
     bool WriteMapTo(const std::string &romPath);
 };
