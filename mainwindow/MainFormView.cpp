@@ -8,19 +8,14 @@
 #include "core/ui/LineControl.h"
 #include "core/ui/ScrollBar.h"
 #include "core/ui/ShapeControl.h"
-#include "pictures/TilePictures.h"
+#include "pictures/MapViewCells.h"
 
 #include <QAction>
 
 void MainForm::CreateMapView()
 {
     QWidget *w = client();
-    MapTile = new CellGrid(w);
-    for (int i = 0; i < 768; ++i) {
-        const int s = i / 16, j = i % 16;
-        const int c = s % 8, r = s / 8;
-        MapTile->addCell(120 + 960 * c + 240 * (j % 4), 120 + 960 * r + 240 * (j / 4), 255, 255);
-    }
+    MapTile = MapViewCells::Create(w);
     connect(MapTile, &CellGrid::MouseDown, this, &MainForm::MapTile_MouseDown);
 
     // Frame and gridlines lie over the cells.
@@ -51,19 +46,7 @@ void MainForm::CreateMapView()
 
 void MainForm::DrawMap()
 {
-    if (!MapTile)
-        return;
-    for (int s = 0; s < 48; ++s) {
-        const int c = s % 8, r = s / 8;
-        const int x = ScrollX + c, y = ScrollY + r;
-        if (y > Defines::MapHeight || x > Defines::MapWidth || x < 1 || y < 1 || x > 255 || y > 255)
-            continue;
-        const int b = Defines::MapBlocks[y][x];
-        for (int j = 0; j < 16; ++j) {
-            MapTile->setPicture(16 * s + j, TilePictures::BlockTile(b, j));
-            MapTile->setCellVisible(16 * s + j, true);
-        }
-    }
+    MapViewCells::Draw(MapTile, ScrollX, ScrollY);
 }
 
 void MainForm::HScroll_Change()
@@ -145,8 +128,7 @@ bool MainForm::LoadMap()
     VScroll->setValue(1);
     ScrollX = 1;
     ScrollY = 1;
-    for (int i = 0; i < 768; ++i)
-        MapTile->setCellVisible(i, false);
+    MapViewCells::HideAll(MapTile);
 
     ViewFrame f = CurrentFrame();
     if (mnuGridlines->isChecked()) {
