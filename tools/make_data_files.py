@@ -1,16 +1,18 @@
 #!/usr/bin/env python3
-"""Writes Tovrane's tileset and map tables for Pokémon Red and Blue.
+"""Writes Tovrane's data tables for Pokémon Red and Blue.
 
     python3 tools/make_data_files.py FACTS_FOLDER OUTPUT_FOLDER
 
-FACTS_FOLDER holds red/ and blue/ with maps.tsv, tilesets.tsv, warpto.tsv,
-wild.tsv and objects.tsv: the positions, sizes and names found in the two ROM
-images. Every number written comes from there; this script only arranges them
-and first checks every fact it relies on, stopping with a message at the first
-one that does not hold.
+FACTS_FOLDER holds README.md (which documents the record layouts) and red/ and
+blue/ with maps.tsv, tilesets.tsv, warpto.tsv, wild.tsv, objects.tsv and
+species.tsv: the positions, sizes and names found in the two ROM images. Every
+number written comes from there; this script only arranges them and first checks
+every fact it relies on, stopping with a message at the first one that does not
+hold.
 
-Written: TilesetsR.tvr, TilesetsB.tvr, MapsR.tvr, MapsB.tvr (UTF-8, one record
-a line, no empty line at the end).
+Written: TilesetsR.tvr, TilesetsB.tvr, MapsR.tvr, MapsB.tvr, EventTypes.tvr,
+EventsR.tvr, EventsB.tvr and Pokemon.tvr (UTF-8, one record a line, no empty line
+at the end).
 """
 
 import csv
@@ -183,6 +185,7 @@ class Version:
         self.warpto = read_tsv(os.path.join(folder, name, 'warpto.tsv'))
         self.wild = read_tsv(os.path.join(folder, name, 'wild.tsv'))
         self.objects = read_tsv(os.path.join(folder, name, 'objects.tsv'))
+        self.species = read_tsv(os.path.join(folder, name, 'species.tsv'))
         self.by_constant = {m['constant']: m for m in self.maps}
         self.used = [m for m in self.maps if m['status'] == 'used']
 
@@ -700,6 +703,319 @@ def write_lines(path, lines):
         f.write('\n'.join(lines) + '\n')
 
 
+# --- event records ----------------------------------------------------------------
+
+MAX_EVENT_RECORDS = 32        # the event editor has 32 symbols
+MAX_RECORD_BYTES = 16         # and holds 16 bytes of a record
+EVENT_COLUMNS = 10            # map number, four position/count pairs, one spare
+# A kind without records on a map: count 0 with position 1, the value the map
+# tables also give for "no warp-to records" and "no wild slots", so that every
+# position in the files is a usable 1-based one.
+ABSENT_POSITION = 1
+
+# The event types in the order of the type list: name, kind of record, column of
+# the event position table that holds the table position (the count follows it).
+# Column 0 holds the map number, so no type may use it.
+EVENT_TYPES = [
+    ('Signs', 'sign', 1),
+    ('People', 'person', 3),
+    ('Items', 'item', 5),
+    ('Trainers', 'trainer', 7),
+]
+
+# Record fields the event editor edits, by the names the facts give them, as the
+# index among the type table's seven property columns (text string, picture,
+# movement 1, movement 2, item, Pokémon set, trainer type).
+PROPERTY_COUNT = 7
+FIELD_PROPERTY = {'text': 0, 'text id': 0, 'picture': 1, 'movement 1': 2,
+                  'movement 2': 3, 'item': 4, 'Pokémon set': 5, 'trainer type': 6}
+PICTURE, TEXT = 1, 0
+# The game marks the text byte of items and trainers; the editor shows it as stored
+# (the README says so), so the marks are checked to be these.
+TEXT_MARKS = {'person': 0x00, 'trainer': 0x40, 'item': 0x80}
+
+
+def layout_fields(readme):
+    """The record layouts the facts document, {kind: (length, [field names])}:
+    'sign' from the sign records of maps.tsv ('3-byte sign records: y, x, text id'),
+    the object kinds from objects.tsv ('person 6 bytes: picture, y+4, ...; item 7
+    bytes: the same plus the item; ...', where 'the same' is the first kind's)."""
+    layouts = {}
+    signs = re.findall(r'`bg_pos` \((\d+)-byte sign records: ([^)]*)\)', readme)
+    check(len(signs) == 1, 'README.md: no single description of the sign records')
+    layouts['sign'] = (int(signs[0][0]), signs[0][1].split(', '))
+    objects = re.findall(r'`objects\.tsv`: every object record: [^(]*\(([^)]*)\)', readme)
+    check(len(objects) == 1, 'README.md: no single description of the object records')
+    first = None
+    for part in objects[0].split('; '):
+        m = re.fullmatch(r'(\w+) (\d+) bytes: (.+)', part)
+        check(m, 'README.md: unreadable object layout %r' % part)
+        body = m.group(3)
+        if body.startswith('the same plus '):
+            check(first is not None, 'README.md: %s records extend no layout' % m.group(1))
+            extra = re.split(r', | and ', body[len('the same plus '):])
+            fields = first + [re.sub(r'^the ', '', f) for f in extra]
+        else:
+            fields = body.split(', ')
+            first = first or fields
+        check(m.group(1) not in layouts, 'README.md: %s records described twice' % m.group(1))
+        layouts[m.group(1)] = (int(m.group(2)), fields)
+    return layouts
+
+
+def record_layouts(readme):
+    """{kind: {'length', 'y': (byte, offset), 'x': (byte, offset), 'properties':
+    [byte number or 0 for each of the seven properties]}}, bytes numbered from 1."""
+    layouts = {}
+    for kind, (length, fields) in layout_fields(readme).items():
+        what = 'README.md: %s records' % kind
+        check(len(fields) == length, what + ': %d bytes but %d fields %s'
+              % (length, len(fields), fields))
+        check(1 <= length <= MAX_RECORD_BYTES, what + ': longer than the editor holds')
+        layout = {'length': length, 'properties': [0] * PROPERTY_COUNT}
+        for byte, field in enumerate(fields, 1):
+            coordinate = re.fullmatch(r'([yx])(?:\+(\d+))?', field)
+            if coordinate:
+                axis = coordinate.group(1)
+                check(axis not in layout, what + ': two %s bytes' % axis)
+                layout[axis] = (byte, int(coordinate.group(2) or 0))
+            else:
+                check(field in FIELD_PROPERTY, what + ': unknown field %r' % field)
+                p = FIELD_PROPERTY[field]
+                check(layout['properties'][p] == 0, what + ': field %r twice' % field)
+                layout['properties'][p] = byte
+        check('y' in layout and 'x' in layout, what + ': no y or no x byte')
+        check(layout['properties'][TEXT] != 0, what + ': no text byte')
+        layouts[kind] = layout
+    # The lengths the object data checks walk by are the documented ones.
+    check(set(layouts) == {'sign'} | set(OBJECT_LENGTHS),
+          'README.md: record kinds %s, not sign, person, item and trainer' % sorted(layouts))
+    check(layouts['sign']['length'] == SIGN_BYTES, 'README.md: sign records are not %d bytes'
+          % SIGN_BYTES)
+    for kind, length in OBJECT_LENGTHS.items():
+        check(layouts[kind]['length'] == length, 'README.md: %s records are not %d bytes'
+              % (kind, length))
+        check(layouts[kind]['properties'][PICTURE] != 0, 'README.md: %s records have no picture'
+              % kind)
+    return layouts
+
+
+def record_bytes(o):
+    text = o['bytes_hex']
+    check(re.fullmatch(r'[0-9A-Fa-f]{2}( [0-9A-Fa-f]{2})*', text),
+          '%s object %s: unreadable bytes %r' % (o['constant'], o['index'], text))
+    return [int(b, 16) for b in text.split()]
+
+
+def check_object_records(v, layouts):
+    """Every object record read with its kind's layout: as long as the layout; its
+    coordinate bytes are its square (src_x, src_y) plus the layout's offsets; the
+    square lies on the map, whose squares are half a block as in the warp-to
+    placements, and some lie beyond the block count, so the unit is not a block; the
+    picture byte is one value per sprite and the text byte one value per text of
+    the map, so both bytes are where the layout puts them; the text byte carries
+    its kind's mark."""
+    used = {number(m, 'map_id'): m for m in v.used}
+    by_sprite, by_picture = defaultdict(set), defaultdict(set)
+    by_text, by_text_byte = defaultdict(set), defaultdict(set)
+    beyond_blocks = False
+    for o in v.objects:
+        what = '%s map %s object %s' % (v.name, o['constant'], o['index'])
+        mid = number(o, 'map_id')
+        check(mid in used, what + ': its map is not a used map')
+        check(o['kind'] in OBJECT_LENGTHS, what + ': unknown kind %r' % o['kind'])
+        layout = layouts[o['kind']]
+        record = record_bytes(o)
+        check(len(record) == number(o, 'length') == layout['length'],
+              what + ': not %d bytes long' % layout['length'])
+        x, y = number(o, 'src_x'), number(o, 'src_y')
+        (y_byte, y_offset), (x_byte, x_offset) = layout['y'], layout['x']
+        check(record[y_byte - 1] == y + y_offset and record[x_byte - 1] == x + x_offset,
+              what + ': its coordinate bytes are not square (%d, %d) plus (%d, %d)'
+              % (x, y, x_offset, y_offset))
+        w, h = number(used[mid], 'width_blocks'), number(used[mid], 'height_blocks')
+        check(0 <= x < 2 * w and 0 <= y < 2 * h,
+              what + ': square (%d, %d) is not on the map of %d x %d blocks' % (x, y, w, h))
+        beyond_blocks = beyond_blocks or x >= w or y >= h
+        picture = record[layout['properties'][PICTURE] - 1]
+        by_sprite[o['src_sprite']].add(picture)
+        by_picture[picture].add(o['src_sprite'])
+        text = record[layout['properties'][TEXT] - 1]
+        by_text[mid, o['src_text']].add(text)
+        check(text & 0xC0 == TEXT_MARKS[o['kind']],
+              what + ': its text byte $%02X is not marked as a %s' % (text, o['kind']))
+        by_text_byte[mid, text].add(o['src_text'])
+    for name, table in (('sprite', by_sprite), ('picture byte', by_picture),
+                        ('text', by_text), ('text byte', by_text_byte)):
+        for key, values in table.items():
+            check(len(values) == 1, '%s: %s %s goes with %s' % (v.name, name, key, sorted(values)))
+    check(beyond_blocks, '%s: no object lies beyond the block count of its map: are squares '
+          'really half blocks?' % v.name)
+
+
+def event_tables(v, layouts):
+    """{map number: [(position, count) for each event type]} for the listed maps
+    with any sign or object. An object kind split into several runs is given by the
+    run the map comments call reachable; every record of a table is checked to lie
+    at position + r x length."""
+    objects = defaultdict(list)
+    for o in v.objects:
+        objects[number(o, 'map_id')].append(o)
+    tables = OrderedDict()
+    ranges = []
+    for c, map_number in sorted(LIST_ORDER.items(), key=lambda item: item[1]):
+        m = v.by_constant[c]
+        what = '%s map %s' % (v.name, c)
+        signs = number(m, 'bg_count')
+        if signs + number(m, 'object_count') == 0:
+            continue
+        records = sorted(objects[number(m, 'map_id')], key=lambda o: number(o, 'index'))
+        reached = reachable_object_runs(object_runs(m['object_kinds_runs']))
+        row = []
+        for name, kind, _ in EVENT_TYPES:
+            length = layouts[kind]['length']
+            if kind == 'sign':
+                table = (number(m, 'bg_pos'), signs) if signs else None
+            elif kind in reached:
+                first, count = reached[kind]
+                run = records[first - 1:first - 1 + count]
+                check(len(run) == count and all(o['kind'] == kind for o in run),
+                      what + ': objects %d..%d are not its %s run' % (first, first + count - 1, kind))
+                start = number(run[0], 'position')
+                for r, o in enumerate(run):
+                    check(number(o, 'position') == start + r * length,
+                          what + ': %s %s does not lie at %d + %d x %d'
+                          % (kind, o['index'], start, r, length))
+                table = (start, count)
+            else:
+                table = None
+            if table is None:
+                row.append((ABSENT_POSITION, 0))
+                continue
+            start, count = table
+            check(1 <= count <= MAX_EVENT_RECORDS,
+                  what + ': %d %s, more than the event editor shows' % (count, name.lower()))
+            last = start + count * length - 1
+            within_rom(start, last, what + ' ' + name.lower())
+            ranges.append((start, last, what + ' ' + name.lower()))
+            row.append(table)
+        tables[map_number] = row
+    # No Save of one table may touch another.
+    ranges.sort()
+    for a, b in zip(ranges, ranges[1:]):
+        check(a[1] < b[0], '%s and %s overlap' % (a[2], b[2]))
+    return tables
+
+
+def event_type_lines(layouts):
+    lines = ['Event types, Pokémon Red and Blue: id, name, events column, record length, '
+             'y offset, x offset, y byte, x byte, text string byte, picture byte, '
+             'movement 1 byte, movement 2 byte, item byte, Pokémon set byte, '
+             'trainer type byte',
+             'A record on square (x, y) holds x + x offset and y + y offset; bytes are '
+             'numbered from 1, 0 = the type has no such field']
+    columns = [column for _, _, column in EVENT_TYPES]
+    check(len(set(columns)) == len(columns)
+          and all(1 <= c and c + 1 < EVENT_COLUMNS - 1 for c in columns)
+          and all(abs(a - b) >= 2 for a in columns for b in columns if a != b),
+          'event types share or overrun position table columns')
+    for t, (name, kind, column) in enumerate(EVENT_TYPES):
+        layout = layouts[kind]
+        (y_byte, y_offset), (x_byte, x_offset) = layout['y'], layout['x']
+        fields = [t, text_field(name), column, layout['length'], y_offset, x_offset,
+                  y_byte, x_byte] + layout['properties']
+        check(all(0 <= f <= layout['length'] for f in fields[6:]),
+              '%s: a byte number lies outside the record' % name)
+        lines.append(','.join(str(f) for f in fields))
+    return lines
+
+
+def event_lines(v, tables):
+    lines = ['Event positions, %s: map number, signs position, signs, people position, '
+             'people, items position, items, trainers position, trainers, 0' % v.title,
+             'Map numbers are those of Maps%s.tvr; a kind without records on a map has '
+             'position %d and count 0; a kind split into several runs is given by its '
+             'longest run' % (v.letter, ABSENT_POSITION)]
+    for map_number, row in tables.items():
+        fields = [0] * EVENT_COLUMNS
+        fields[0] = map_number
+        for (_, _, column), (position, count) in zip(EVENT_TYPES, row):
+            fields[column], fields[column + 1] = position, count
+        lines.append(','.join(str(f) for f in fields))
+    return lines
+
+
+def check_events_agree(red_tables, blue_tables):
+    """Both versions list the same maps with the same counts; only positions differ."""
+    counts = lambda tables: [(m, [c for _, c in row]) for m, row in tables.items()]
+    check(counts(red_tables) == counts(blue_tables),
+          'the versions differ in which maps have events or how many')
+
+
+# --- species -----------------------------------------------------------------------
+
+SPECIES_VALUES = 0xBF         # the game's species values 0x00..0xBE
+DEX_SPECIES = 151
+NO_SPECIES_NAME = '(none)'    # value 0x00, the game's "no species"
+UNUSED_ROM_NAME = 'MISSINGNO.'
+
+
+def species_names(v):
+    """[(value, name, Pokédex number or None)] for every species value, checked."""
+    check(len(v.species) == SPECIES_VALUES, '%s: %d species values, not %d'
+          % (v.name, len(v.species), SPECIES_VALUES))
+    out = []
+    for value, s in enumerate(v.species):
+        what = '%s species %d' % (v.name, value)
+        check(number(s, 'index_dec') == value and s['index_hex'] == '0x%02X' % value,
+              what + ': values are not 0x00..0x%02X in order' % (SPECIES_VALUES - 1))
+        if value == 0:
+            check(s['constant'] == 'NO_MON' and s['dex_number'] == '' and s['display_name'] == '',
+                  what + ': value 0 is not the empty NO_MON')
+            name, dex = NO_SPECIES_NAME, None
+        elif s['dex_number'] == '':
+            # Unused values, and the three with a special use (the fossils and the
+            # ghost shown in the tower), which the game names alike.
+            check(s['rom_name'] == UNUSED_ROM_NAME,
+                  what + ': a value without a species is not named %s' % UNUSED_ROM_NAME)
+            name, dex = s['display_name'], None
+        else:
+            check(s['constant'] != '', what + ': a species without a constant')
+            dex = number(s, 'dex_number')
+            name = s['display_name']
+        check(name.strip() == name != '' and '"' not in name and ',' not in name,
+              what + ': unusable name %r' % name)
+        out.append((value, name, dex, s['constant']))
+    dex = sorted(d for _, _, d, _ in out if d is not None)
+    check(dex == list(range(1, DEX_SPECIES + 1)),
+          '%s: Pokédex numbers are not 1..%d once each' % (v.name, DEX_SPECIES))
+    names = [n for _, n, d, _ in out if d is not None]
+    check(len(set(names)) == len(names), '%s: two species with one name' % v.name)
+    # Every wild slot holds a species the list names.
+    known = {c for _, _, d, c in out if d is not None}
+    for w in v.wild:
+        for k in range(1, 11):
+            slot = w['slot%d_level:species' % k]
+            check(re.fullmatch(r'\d+:\w+', slot) and slot.split(':')[1] in known,
+                  '%s wild %s %s slot %d: unknown species %r'
+                  % (v.name, w['constant'], w['kind'], k, slot))
+    return out
+
+
+def species_lines(species):
+    """N, then one record a species value in value order: value in hex, name, list
+    number. The list runs by Pokédex number, then the values without a species in
+    value order (0x00 first, then the unused ones)."""
+    order = sorted(species, key=lambda s: (s[2] is None, s[2] or 0, s[0]))
+    list_number = {s[0]: i + 1 for i, s in enumerate(order)}
+    lines = [str(len(species))]
+    for value, name, _, _ in species:
+        check(0 <= value <= 255 and 1 <= list_number[value] <= 255,
+              'species %d does not fit the list' % value)
+        lines.append('%02X,%s,%d' % (value, text_field(name), list_number[value]))
+    return lines
+
+
 def main(argv):
     if len(argv) != 3:
         sys.stderr.write('usage: %s FACTS_FOLDER OUTPUT_FOLDER\n' % argv[0])
@@ -724,16 +1040,32 @@ def main(argv):
     check(strip_positions(written['R'][1]) == strip_positions(written['B'][1]),
           'the map tables differ in more than positions')
 
+    with open(os.path.join(facts, 'README.md'), encoding='utf-8') as f:
+        layouts = record_layouts(f.read())
+    events = {}
+    for v in versions:
+        check_object_records(v, layouts)
+        events[v.letter] = event_tables(v, layouts)
+    check_events_agree(events['R'], events['B'])
+    species = [species_names(v) for v in versions]
+    check(species[0] == species[1], 'the versions name their species differently')
+
     os.makedirs(out, exist_ok=True)
     for letter, (tilesets, maps) in written.items():
         write_lines(os.path.join(out, 'Tilesets%s.tvr' % letter), tilesets)
         write_lines(os.path.join(out, 'Maps%s.tvr' % letter), maps)
+    write_lines(os.path.join(out, 'EventTypes.tvr'), event_type_lines(layouts))
+    for v in versions:
+        write_lines(os.path.join(out, 'Events%s.tvr' % v.letter), event_lines(v, events[v.letter]))
+    write_lines(os.path.join(out, 'Pokemon.tvr'), species_lines(species[0]))
 
     red = versions[0]
     shared, partial = block_sharing(red)
     groups = {tuple(sorted([c] + others)) for c, others in shared.items()}
-    print('%d maps in %d categories; %d tile pictures; %d groups share blocks'
-          % (len(red.used), len(CATEGORIES), max(pictures[0]) + TILES_LOADED, len(groups)))
+    print('%d maps in %d categories; %d tile pictures; %d groups share blocks; '
+          '%d maps with events; %d species values'
+          % (len(red.used), len(CATEGORIES), max(pictures[0]) + TILES_LOADED, len(groups),
+             len(events['R']), len(species[0])))
     return 0
 
 
