@@ -147,7 +147,24 @@ void MainForm::Form_Load()
     FillMapList();
     Scroll->setMax(Defines::LastBlock - 5);
     DrawPalette();
-    LoadMap();
+    MapLoaded = false;
+    if (!LoadMap()) {
+        // Nothing of this ROM is in memory: saving or editing now would write another
+        // map's data (or none) into it. "Go" with a map that loads makes them available.
+        EnableMapCommands(false);
+    }
+}
+
+void MainForm::EnableMapCommands(bool on)
+{
+    mnuSave->setEnabled(on);
+    mnuSaveAs->setEnabled(on);
+    mnuBlockEdit->setEnabled(on);
+    if (!on) {
+        mnuWarpEdit->setEnabled(false);
+        mnuEventEdit->setEnabled(false);
+        mnuWildEdit->setEnabled(false);
+    }
 }
 
 void MainForm::Form_Unload(int &Cancel)
@@ -199,7 +216,7 @@ void MainForm::mnuAbout_Click()
 void MainForm::mnuBlockEdit_Click()
 {
     Form *editor = Forms::BlockEdit();
-    if (!editor)
+    if (!editor || !MapLoaded)
         return;
     editor->setVisible(true);
     setVisible(false);
@@ -208,7 +225,7 @@ void MainForm::mnuBlockEdit_Click()
 // The main window goes first, then the editor comes up (loading it when needed).
 void MainForm::HandOverTo(Form *editor)
 {
-    if (!editor)
+    if (!editor || !MapLoaded)
         return;
     setVisible(false);
     editor->setVisible(true);

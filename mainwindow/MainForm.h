@@ -35,6 +35,9 @@ public:
     std::int16_t BorderBlockNum = 0;
     std::int32_t BorderPos = 0;
     std::int32_t MapBlockPos = 0;
+    // A map of the open ROM has been loaded. Until then there is nothing of this ROM to
+    // save or edit: the positions and blocks in memory belong to no map of it.
+    bool MapLoaded = false;
 
     int UndoCount() const { return Undo.UndoCount(); }
 
@@ -130,6 +133,7 @@ private:
     void ApplyPick();
     void FillMapList();
     void HandOverTo(Form *editor);
+    void EnableMapCommands(bool on);
     bool SaveAllowed();
     bool WriteMapTo(const std::string &romPath);
 };

@@ -103,6 +103,7 @@ void MainForm::Command2_Click()
     }
     Scroll->setMax(Defines::LastBlock - 5);
     DrawPalette();
+    EnableMapCommands(true);
     CurMapName->setText(QString::fromStdString(Defines::MapTable[Defines::CurMap][1].str()));
 
     const auto &row = Defines::MapTable[Defines::CurMap];

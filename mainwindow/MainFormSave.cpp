@@ -59,6 +59,8 @@ bool MainForm::WriteMapTo(const std::string &romPath)
 
 void MainForm::mnuSave_Click()
 {
+    if (!MapLoaded)
+        return;
     if (!SaveAllowed())
         return;
     if (Dialogs::Ask(QString::fromStdString(Backup::Question(Defines::RomPath)))) {
@@ -77,6 +79,8 @@ void MainForm::mnuSave_Click()
 
 void MainForm::mnuSaveAs_Click()
 {
+    if (!MapLoaded)
+        return;
     CommonDialog &boxes = Forms::Splash().Boxes;
     boxes.DialogTitle = QStringLiteral("Tovrane - Save ROM File As");
     if (!boxes.ShowSave() || boxes.FileName.isEmpty())

@@ -112,6 +112,7 @@ bool MainForm::LoadMap()
         Dialogs::Error(QString::fromStdString(e.what()));
         return false;
     }
+    MapLoaded = true;
     BorderPos = loaded.BorderPos;
     MapBlockPos = loaded.MapBlockPos;
     BorderBlockNum = loaded.BorderBlockNum;

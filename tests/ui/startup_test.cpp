@@ -109,6 +109,30 @@ private slots:
         QCOMPARE(TestFiles::ReadBytes(h.romPath), romBefore);
     }
 
+    void firstMapThatCannotLoadLeavesNothingToSave()
+    {
+        UiHarness h;
+        h.game.categories[0].maps[0].height = 300;
+        h.folder->writeText("MapsR.tvr", h.game.mapTableText());
+        QVERIFY(h.start());
+        MainForm &m = h.main();
+        QVERIFY(!m.MapLoaded);
+        for (QAction *a : {m.mnuSave, m.mnuSaveAs, m.mnuBlockEdit, m.mnuWarpEdit, m.mnuEventEdit, m.mnuWildEdit})
+            QVERIFY(!a->isEnabled());
+        // The border block can still be clicked, but nothing reaches the ROM.
+        m.BorderBlock_MouseDown(0, 1, 0, 0, 0);
+        m.mnuSave_Click();
+        QCOMPARE(TestFiles::ReadBytes(h.romPath), h.game.rom);
+
+        UiHarness::clickListEntry(m.CatList, 1);
+        h.dialogs.answerYes(); // drop the border click
+        QTest::mouseClick(m.Command2, Qt::LeftButton);
+        QVERIFY(m.MapLoaded);
+        QVERIFY(m.mnuSave->isEnabled());
+        QVERIFY(m.mnuSaveAs->isEnabled());
+        QVERIFY(m.mnuBlockEdit->isEnabled());
+    }
+
     void fileOpenWithoutChangesAsksNothingAndKeepsTheVersion()
     {
         UiHarness h;
