@@ -1,0 +1,109 @@
+// Selecting a record, its property boxes, and saving the records of the type.
+#include "EventEditForm.h"
+
+#include "EventSymControl.h"
+#include "core/Backup.h"
+#include "core/Defines.h"
+#include "core/RomFile.h"
+#include "core/ui/Dialogs.h"
+#include "pictures/EventSymbols.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+const QString SavedMessage = QStringLiteral("Your changes to the Events have been saved!");
+
+} // namespace
+
+// The selected record's symbol carries the selected picture, every other the unselected one.
+void EventEditForm::ShowSelection()
+{
+    for (int k = 0; k < 32; ++k)
+        EventSym[k]->setPicture(k == SelEvent ? EventSymbols::Selected() : EventSymbols::Unselected());
+    DEventNum->setText(QStringLiteral("Event Number: %1").arg(SelEvent));
+}
+
+// Boxes of the properties the type has show the selected record's values; the others
+// are hidden with their labels and keep their text. Without any record there is
+// nothing to show or edit.
+void EventEditForm::FillPropertyBoxes()
+{
+    const bool hasRecord = SelEvent >= 0 && SelEvent < EventCount;
+    for (int p = 0; p < EventTables::PropertyCount; ++p) {
+        const int k = Type.PropertyByte[std::size_t(p)];
+        QLineEdit *box = PropertyBox(p);
+        PropertyLabel(p)->setVisible(k != 0);
+        box->setVisible(k != 0);
+        if (k == 0)
+            continue;
+        box->setEnabled(hasRecord);
+        box->setText(hasRecord ? QString::number(EventData[SelEvent][k]) : QString());
+    }
+}
+
+void EventEditForm::EventSym_MouseDown(int Index, int, int, int, int)
+{
+    if (Index < 0 || Index >= 32)
+        return;
+    if (SelEvent >= 0 && SelEvent < 32)
+        EventSym[SelEvent]->setPicture(EventSymbols::Unselected());
+    EventSym[Index]->setPicture(EventSymbols::Selected());
+    EventSym[Index]->raise();
+    SelEvent = std::int16_t(Index);
+    DEventNum->setText(QStringLiteral("Event Number: %1").arg(Index));
+    FillPropertyBoxes();
+}
+
+// A text that is a number goes into the selected record's byte; any other text is
+// left in the box while the record keeps its value.
+void EventEditForm::PropertyChanged(int property)
+{
+    const int k = Type.PropertyByte[std::size_t(property)];
+    if (k == 0 || SelEvent < 0 || SelEvent >= EventCount)
+        return;
+    std::int32_t value = 0;
+    if (EventRecords::TextToNumber(PropertyBox(property)->text().toStdString(), value))
+        EventData[SelEvent][k] = value;
+}
+
+void EventEditForm::TextString_Change() { PropertyChanged(0); }
+void EventEditForm::PictureNum_Change() { PropertyChanged(1); }
+void EventEditForm::Move1_Change() { PropertyChanged(2); }
+void EventEditForm::Move2_Change() { PropertyChanged(3); }
+void EventEditForm::Item_Change() { PropertyChanged(4); }
+void EventEditForm::PokeData_Change() { PropertyChanged(5); }
+void EventEditForm::TrainerType_Change() { PropertyChanged(6); }
+
+void EventEditForm::Command1_Click()
+{
+    // Every value must have its byte form before anything is asked or written.
+    if (const auto problem = EventRecords::FindValueWithoutByteForm(EventData, EventCount, Type, Offsets)) {
+        Dialogs::Error(QString::fromStdString(*problem));
+        return;
+    }
+    if (Dialogs::Ask(QString::fromStdString(Backup::Question(Defines::RomPath)))) {
+        const Backup::Result backup = Backup::BackupRom(Defines::RomPath, Defines::ProgramFolder);
+        if (!backup.ok) {
+            Dialogs::Error(QString::fromStdString(backup.message) + QStringLiteral("\nNothing was saved."));
+            return;
+        }
+    }
+    try {
+        EventRecords::WriteTable(Defines::RomPath, EventTables::TablePosition(Defines::CurMap, CurType), EventData,
+                                 EventCount, Type, Offsets);
+    } catch (const RomError &e) {
+        Dialogs::Error(QString::fromStdString(e.what()));
+        return;
+    }
+    Dialogs::Inform(SavedMessage);
+    Changed = false;
+
+    if (!LoadMap()) {
+        HandBack();
+        return;
+    }
+    VScroll_Change();
+    HScroll_Change();
+}

@@ -1,0 +1,218 @@
+// The event editor's map view: cells, frame, gridlines, symbols, scrolling, the map
+// load and moving the selected record with a press on the map.
+#include "EventEditForm.h"
+
+#include "EventSymControl.h"
+#include "core/Defines.h"
+#include "core/MapData.h"
+#include "core/RomFile.h"
+#include "core/SquareGrid.h"
+#include "core/ui/CellGrid.h"
+#include "core/ui/Dialogs.h"
+#include "core/ui/LineControl.h"
+#include "core/ui/ScrollBar.h"
+#include "core/ui/ShapeControl.h"
+#include "pictures/EventSymbols.h"
+#include "pictures/MapViewCells.h"
+
+#include <QCheckBox>
+
+void EventEditForm::CreateMapView()
+{
+    QWidget *w = client();
+    MapTile = MapViewCells::Create(w);
+    connect(MapTile, &CellGrid::MouseDown, this, &EventEditForm::MapTile_MouseDown);
+
+    // Stacking from the bottom: cells, frame, gridlines, symbols.
+    Shape2 = new ShapeControl(w, 120, 120, EventGridLines::FullWidth, EventGridLines::FullHeight);
+    const EventGridLines design = EventGridLines::Design();
+    for (int n = 1; n <= EventGridLines::Lines; ++n) {
+        const int at = EventGridLines::Place(n);
+        Line[n] = EventGridLines::IsVertical(n) ? new LineControl(w, at, 120, at, design.LineY2[n])
+                                                : new LineControl(w, 120, at, design.LineX2[n], at);
+    }
+
+    HScroll = new ScrollBar(Qt::Horizontal, w, 120, 5890, 7695, 255);
+    HScroll->setMin(1);
+    HScroll->setPageStep(7);
+    HScroll->setSingleStep(1);
+    HScroll->setValue(1);
+    HScroll->hide();
+    connect(HScroll, &ScrollBar::Change, this, &EventEditForm::HScroll_Change);
+
+    VScroll = new ScrollBar(Qt::Vertical, w, 7810, 120, 255, 5775);
+    VScroll->setMin(1);
+    VScroll->setPageStep(6);
+    VScroll->setSingleStep(1);
+    VScroll->setValue(1);
+    VScroll->hide();
+    connect(VScroll, &ScrollBar::Change, this, &EventEditForm::VScroll_Change);
+
+    // Parked below the visible client area, hidden; symbol 0 stands for the selected record.
+    for (int k = 0; k < 32; ++k) {
+        EventSym[k] = new EventSymControl(w, 120 + 480 * (k % 16), k < 16 ? 8160 : 8640, 495, 495);
+        EventSym[k]->setPicture(k == 0 ? EventSymbols::Selected() : EventSymbols::Unselected());
+        EventSym[k]->hide();
+        connect(EventSym[k], &EventSymControl::MouseDown, this,
+                [this, k](int Button, int Shift, int X, int Y) { EventSym_MouseDown(k, Button, Shift, X, Y); });
+    }
+}
+
+bool EventEditForm::LoadMap()
+{
+    const std::int16_t map = Defines::CurMap;
+    const EventTables::TypeLayout type = EventTables::Layout(CurType);
+    if (const auto problem = EventTables::CountProblem(map, CurType)) {
+        Dialogs::Error(QString::fromStdString(*problem));
+        return false;
+    }
+    const int count = EventTables::RecordCount(map, CurType);
+
+    // Everything is read before anything changes, so a failure leaves the window as it was.
+    EventRecords::DisplayOffsets offsets;
+    std::vector<EventRecords::RawRecord> records;
+    MapData::Loaded loaded;
+    try {
+        offsets = EventRecords::OffsetsOf(map);
+        records = EventRecords::ReadTable(Defines::RomPath, EventTables::TablePosition(map, CurType), count,
+                                          type.RecordLength);
+        loaded = MapData::LoadMap(map);
+    } catch (const MapDataError &e) {
+        Dialogs::Error(QString::fromStdString(e.what()));
+        return false;
+    } catch (const RomError &e) {
+        Dialogs::Error(QString::fromStdString(e.what()));
+        return false;
+    }
+
+    // The records first, so that every drawing below shows the new ones.
+    Type = type;
+    Offsets = offsets;
+    MapBlockPos = loaded.MapBlockPos;
+    EventCount = std::int16_t(count);
+    EventRecords::Store(EventData, records, Type, Offsets);
+    // A selection from a type with more records falls back to the first record.
+    if (SelEvent < 0 || SelEvent >= EventCount)
+        SelEvent = 0;
+    ShowSelection();
+
+    const int w = Defines::MapWidth, h = Defines::MapHeight;
+    HScroll->setVisible(w > 8);
+    VScroll->setVisible(h > 6);
+    HScroll->setMax(w - 7);
+    VScroll->setMax(h - 5);
+    HScroll->setValue(1);
+    VScroll->setValue(1);
+    ScrollX = 1;
+    ScrollY = 1;
+    MapViewCells::HideAll(MapTile);
+
+    EventGridLines grid = CurrentGrid();
+    if (CheckGrid->isChecked()) {
+        grid.ShowAllLines();
+        grid.FitWidth(w);
+        grid.FitHeight(h);
+    } else {
+        grid.FitFrameOnly(w, h);
+    }
+    ApplyGrid(grid);
+    DrawMap();
+    FillPropertyBoxes();
+    return true;
+}
+
+void EventEditForm::DrawMap()
+{
+    if (!MapTile)
+        return;
+    MapViewCells::Draw(MapTile, ScrollX, ScrollY);
+    StepX = std::int16_t(2 * ScrollX);
+    StepY = std::int16_t(2 * ScrollY);
+    for (int r = 0; r < EventCount && r < 32; ++r) {
+        const SquareGrid::Square s = EventRecords::SquareOf(EventData, r, Type);
+        const SquareGrid::Place p = SquareGrid::PlaceOf(s.x, s.y, StepX, StepY);
+        if (p.visible) {
+            EventSym[r]->setLeft(p.left);
+            EventSym[r]->setTop(p.top);
+        }
+        EventSym[r]->setVisible(p.visible);
+    }
+    if (SelEvent >= 0 && SelEvent < 32)
+        EventSym[SelEvent]->raise();
+}
+
+void EventEditForm::HScroll_Change()
+{
+    for (EventSymControl *s : EventSym)
+        s->hide();
+    ScrollX = std::int16_t(HScroll->Value());
+    DrawMap();
+}
+
+void EventEditForm::VScroll_Change()
+{
+    for (EventSymControl *s : EventSym)
+        s->hide();
+    ScrollY = std::int16_t(VScroll->Value());
+    DrawMap();
+}
+
+EventGridLines EventEditForm::CurrentGrid() const
+{
+    EventGridLines g;
+    if (!Shape2)
+        return g;
+    g.ShapeWidth = Shape2->Width();
+    g.ShapeHeight = Shape2->Height();
+    for (int n = 1; n <= EventGridLines::Lines; ++n) {
+        g.LineVisible[n] = !Line[n]->isHidden();
+        g.LineX2[n] = Line[n]->X2();
+        g.LineY2[n] = Line[n]->Y2();
+    }
+    return g;
+}
+
+void EventEditForm::ApplyGrid(const EventGridLines &g)
+{
+    Shape2->setWidthTwips(g.ShapeWidth);
+    Shape2->setHeightTwips(g.ShapeHeight);
+    for (int n = 1; n <= EventGridLines::Lines; ++n) {
+        Line[n]->setVisible(g.LineVisible[n]);
+        if (EventGridLines::IsVertical(n))
+            Line[n]->setY2(g.LineY2[n]);
+        else
+            Line[n]->setX2(g.LineX2[n]);
+    }
+}
+
+void EventEditForm::CheckGrid_Click()
+{
+    if (!Shape2)
+        return;
+    EventGridLines g = CurrentGrid();
+    if (CheckGrid->isChecked()) {
+        g.ShowAllLines();
+        g.FitWidth(Defines::MapWidth);
+        g.FitHeight(Defines::MapHeight);
+    } else {
+        g.HideAllLines();
+    }
+    ApplyGrid(g);
+}
+
+void EventEditForm::MapTile_MouseDown(int Index, int, int, int, int)
+{
+    // With no record of the type on the map there is nothing to move.
+    if (SelEvent < 0 || SelEvent >= EventCount)
+        return;
+    const SquareGrid::Square s = SquareGrid::SquareOfCell(Index, ScrollX, ScrollY);
+    EventRecords::PutOnSquare(EventData, SelEvent, Type, s.x, s.y);
+    const SquareGrid::Place p = SquareGrid::PlaceOf(s.x, s.y, StepX, StepY);
+    EventSymControl *sym = EventSym[SelEvent];
+    if (p.visible) {
+        sym->setLeft(p.left);
+        sym->setTop(p.top);
+    }
+    sym->setVisible(p.visible);
+    Changed = true;
+}

@@ -1,0 +1,321 @@
+#include "EventTables.h"
+
+#include "core/DataFileError.h"
+#include "core/Defines.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <limits>
+#include <vector>
+
+namespace EventTables {
+
+Cell EventTypes[TypeRows][TypeColumns];
+Cell MapEvents[MapRows][MapColumns];
+std::int16_t EventTypeLast = 0;
+
+} // namespace EventTables
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace EventTables;
+
+const char *const ColumnNames[TypeColumns] = {
+    "column 0", "TypeName", "EventsColumn", "RecordLength", "TypeYOffset", "TypeXOffset", "YByte", "XByte",
+    "TextStringByte", "PictureByte", "Move1Byte", "Move2Byte", "ItemByte", "PokeSetByte", "TrainerTypeByte"};
+
+const char *const PropertyNames[PropertyCount] = {"Text String Number", "Picture Number", "Movement 1",
+                                                  "Movement 2", "Item", "Pokémon Set", "Trainer Type"};
+
+struct Line
+{
+    int number = 0; // 1-based line of the file
+    std::string text;
+};
+
+// The data file as lines (LF or CRLF), with its full path for the messages.
+class DataFile
+{
+public:
+    explicit DataFile(const std::string &fileName)
+        : m_path(Defines::InProgramFolder(fileName))
+    {
+        std::error_code ec;
+        if (fs::is_directory(fs::u8path(m_path), ec))
+            fail(0, "this is a folder, not a file");
+        errno = 0;
+        std::ifstream in(fs::u8path(m_path), std::ios::binary);
+        if (!in) {
+            const int err = errno;
+            fail(0, std::string("the file cannot be opened (") + (err ? std::strerror(err) : "reason unknown") + ")");
+        }
+        const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        if (in.bad())
+            fail(0, "the file cannot be read");
+        std::size_t start = 0;
+        while (start < text.size()) {
+            std::size_t end = text.find('\n', start);
+            if (end == std::string::npos)
+                end = text.size();
+            std::string line = text.substr(start, end - start);
+            if (!line.empty() && line.back() == '\r')
+                line.pop_back();
+            m_lines.push_back({int(m_lines.size()) + 1, line});
+            start = end + 1;
+        }
+    }
+
+    [[noreturn]] void fail(int line, const std::string &problem) const
+    {
+        throw DataFileError(m_path, line, problem);
+    }
+
+    // The data lines: everything after the two header lines (read whole and ignored),
+    // blank lines left out. There must be at least one.
+    std::vector<Line> dataLines() const
+    {
+        if (m_lines.size() < 2)
+            fail(int(m_lines.size()), "the file ends before its two header lines are complete");
+        std::vector<Line> out;
+        for (std::size_t i = 2; i < m_lines.size(); ++i)
+            if (m_lines[i].text.find_first_not_of(" \t") != std::string::npos)
+                out.push_back(m_lines[i]);
+        if (out.empty())
+            fail(int(m_lines.size()), "the file has no data line after its two header lines");
+        return out;
+    }
+
+    // The fields of a line: comma-separated; a field in double quotes is text (commas
+    // allowed inside), a whole decimal number is a number, nothing is an empty cell, and
+    // anything else is kept as text.
+    std::vector<Cell> fields(const Line &line, std::size_t expected, const std::string &what) const
+    {
+        std::vector<Cell> out;
+        const std::string &s = line.text;
+        std::size_t pos = 0;
+        for (;;) {
+            while (pos < s.size() && (s[pos] == ' ' || s[pos] == '\t'))
+                ++pos;
+            if (pos < s.size() && s[pos] == '"') {
+                const std::size_t close = s.find('"', pos + 1);
+                if (close == std::string::npos)
+                    fail(line.number, "a quoted text in " + what + " has no closing quote");
+                out.push_back(Cell::text(s.substr(pos + 1, close - pos - 1)));
+                pos = close + 1;
+                while (pos < s.size() && (s[pos] == ' ' || s[pos] == '\t'))
+                    ++pos;
+                if (pos < s.size() && s[pos] != ',')
+                    fail(line.number, "there is text after the closing quote of a field in " + what);
+            } else {
+                std::size_t end = s.find(',', pos);
+                if (end == std::string::npos)
+                    end = s.size();
+                std::string token = s.substr(pos, end - pos);
+                while (!token.empty() && (token.back() == ' ' || token.back() == '\t'))
+                    token.pop_back();
+                out.push_back(Classify(token));
+                pos = end;
+            }
+            if (pos >= s.size())
+                break;
+            ++pos; // the comma
+        }
+        if (out.size() != expected)
+            fail(line.number, what + " has " + std::to_string(out.size()) + " fields instead of "
+                                  + std::to_string(expected));
+        return out;
+    }
+
+    // A field used as a whole number: empty counts 0; text is refused.
+    std::int64_t number(const Cell &cell, int line, const std::string &what) const
+    {
+        std::int64_t v = 0;
+        if (cell.kind() == Cell::Kind::Text || !cell.toNumber(v))
+            fail(line, what + " (" + cell.str() + ") is not a whole number");
+        return v;
+    }
+
+    std::int64_t numberIn(const Cell &cell, int line, const std::string &what, std::int64_t lo,
+                          std::int64_t hi) const
+    {
+        const std::int64_t v = number(cell, line, what);
+        if (v < lo || v > hi)
+            fail(line, what + " is " + std::to_string(v) + ", outside " + std::to_string(lo) + " to "
+                           + std::to_string(hi));
+        return v;
+    }
+
+private:
+    static Cell Classify(const std::string &token)
+    {
+        if (token.empty())
+            return Cell();
+        std::size_t i = (token[0] == '-' || token[0] == '+') ? 1 : 0;
+        if (i == token.size())
+            return Cell::text(token);
+        std::uint64_t magnitude = 0;
+        for (; i < token.size(); ++i) {
+            if (token[i] < '0' || token[i] > '9')
+                return Cell::text(token);
+            magnitude = magnitude * 10 + std::uint64_t(token[i] - '0');
+            if (magnitude > std::uint64_t(std::numeric_limits<std::int32_t>::max()))
+                return Cell::text(token); // no table value is that large
+        }
+        const std::int64_t v = std::int64_t(magnitude);
+        return Cell::number(token[0] == '-' ? -v : v);
+    }
+
+    std::string m_path;
+    std::vector<Line> m_lines;
+};
+
+// Checks one type line, naming the type; returns nothing, throws on the first problem.
+void CheckTypeRow(const DataFile &file, const Line &line, int type, const std::vector<Cell> &row)
+{
+    const std::string of = " of event type " + std::to_string(type) + " (" + row[TypeName].str() + ")";
+    auto field = [&](int column) { return std::string("the ") + ColumnNames[column] + of; };
+    for (int c = EventsColumn; c < TypeColumns; ++c)
+        file.number(row[c], line.number, field(c));
+    file.numberIn(row[EventsColumn], line.number, field(EventsColumn), 0, MapColumns - 2);
+    const std::int64_t length = file.numberIn(row[RecordLength], line.number, field(RecordLength), 1, MaxRecordLength);
+    // A record's bytes hold 0..255, so a wider offset could never place one on the map.
+    file.numberIn(row[TypeYOffset], line.number, field(TypeYOffset), -255, 255);
+    file.numberIn(row[TypeXOffset], line.number, field(TypeXOffset), -255, 255);
+    file.numberIn(row[YByte], line.number, field(YByte) + " (a byte of the record)", 1, length);
+    file.numberIn(row[XByte], line.number, field(XByte) + " (a byte of the record)", 1, length);
+    // A property beyond the record would be edited in a box and never saved.
+    for (int c = TextStringByte; c <= TrainerTypeByte; ++c)
+        file.numberIn(row[c], line.number, field(c) + " (0 or a byte of the record)", 0, length);
+}
+
+} // namespace
+
+namespace EventTables {
+
+void ReadEventTypes(const std::string &fileName)
+{
+    const DataFile file(fileName);
+    const std::vector<Line> lines = file.dataLines();
+    if (lines.size() > std::size_t(TypeRows))
+        file.fail(lines[TypeRows].number, "there are more than 33 event type lines; event types run from 0 to 32");
+
+    std::vector<std::vector<Cell>> rows;
+    for (const Line &line : lines) {
+        const int type = int(rows.size());
+        rows.push_back(file.fields(line, TypeColumns, "the line of event type " + std::to_string(type)));
+        CheckTypeRow(file, line, type, rows.back());
+    }
+
+    for (std::size_t t = 0; t < rows.size(); ++t)
+        for (int c = 0; c < TypeColumns; ++c)
+            EventTypes[t][c] = rows[t][std::size_t(c)];
+    EventTypeLast = std::int16_t(rows.size() - 1);
+}
+
+void ReadMapEvents(const std::string &fileName)
+{
+    const DataFile file(fileName);
+    const std::vector<Line> lines = file.dataLines();
+
+    std::vector<std::pair<int, std::vector<Cell>>> rows;
+    for (const Line &line : lines) {
+        std::vector<Cell> row = file.fields(line, MapColumns, "the line");
+        if (row[0].isEmpty())
+            file.fail(line.number, "the map number is missing");
+        const std::int64_t m = file.numberIn(row[0], line.number, "the map number", 0, MapRows - 1);
+        const std::string onMap = " on map " + std::to_string(m);
+        for (int c = 1; c < MapColumns; ++c)
+            file.number(row[std::size_t(c)], line.number, "field " + std::to_string(c) + onMap);
+        for (int t = 0; t <= EventTypeLast; ++t) {
+            const int c = int(EventTypes[t][EventsColumn].num());
+            if (c < 0 || c > MapColumns - 2)
+                continue; // a checked type table has none such
+            const std::string named = "type " + std::to_string(t) + " (" + EventTypes[t][TypeName].str() + ")";
+            const std::int64_t count = file.numberIn(row[std::size_t(c + 1)], line.number,
+                                                     "the record count of " + named + onMap, 0, MaxRecords);
+            if (count > 0 && row[std::size_t(c)].num() < 1)
+                file.fail(line.number, "the table position of " + named + onMap + " is "
+                                           + std::to_string(row[std::size_t(c)].num())
+                                           + "; positions start at 1");
+        }
+        rows.emplace_back(int(m), std::move(row));
+    }
+
+    // A map given on two lines takes the later line.
+    for (const auto &[m, row] : rows)
+        for (int c = 0; c < MapColumns; ++c)
+            MapEvents[m][c] = row[std::size_t(c)];
+}
+
+int RecordCount(int map, int type)
+{
+    if (map < 0 || map >= MapRows || type < 0 || type >= TypeRows)
+        return 0;
+    const std::int64_t c = EventTypes[type][EventsColumn].num();
+    if (c < 0 || c > MapColumns - 2)
+        return 0;
+    const std::int64_t n = MapEvents[map][c + 1].num();
+    return int(std::max<std::int64_t>(std::numeric_limits<int>::min(),
+                                      std::min<std::int64_t>(std::numeric_limits<int>::max(), n)));
+}
+
+std::int64_t TablePosition(int map, int type)
+{
+    if (map < 0 || map >= MapRows || type < 0 || type >= TypeRows)
+        return 0;
+    const std::int64_t c = EventTypes[type][EventsColumn].num();
+    if (c < 0 || c > MapColumns - 2)
+        return 0;
+    return MapEvents[map][c].num();
+}
+
+TypeLayout Layout(int type)
+{
+    TypeLayout l;
+    if (type < 0 || type >= TypeRows)
+        return l;
+    const Cell *row = EventTypes[type];
+    l.Name = row[TypeName].str();
+    l.EventsColumn = int(row[EventsColumn].num());
+    l.RecordLength = int(row[RecordLength].num());
+    l.TypeYOffset = int(row[TypeYOffset].num());
+    l.TypeXOffset = int(row[TypeXOffset].num());
+    l.YByte = int(row[YByte].num());
+    l.XByte = int(row[XByte].num());
+    for (int p = 0; p < PropertyCount; ++p)
+        l.PropertyByte[std::size_t(p)] = int(row[TextStringByte + p].num());
+    return l;
+}
+
+const char *PropertyName(int property)
+{
+    return property >= 0 && property < PropertyCount ? PropertyNames[property] : "";
+}
+
+std::optional<std::string> CountProblem(int map, int type)
+{
+    const int n = RecordCount(map, type);
+    if (n >= 0 && n <= MaxRecords)
+        return std::nullopt;
+    return "Map " + std::to_string(map) + " has " + std::to_string(n) + " events of the type "
+           + EventTypes[type][TypeName].str() + " in the event position table; the editor can show 0 to "
+           + std::to_string(MaxRecords) + ".";
+}
+
+void Reset()
+{
+    for (auto &row : EventTypes)
+        for (auto &c : row)
+            c = Cell();
+    for (auto &row : MapEvents)
+        for (auto &c : row)
+            c = Cell();
+    EventTypeLast = 0;
+}
+
+} // namespace EventTables
