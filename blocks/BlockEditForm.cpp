@@ -1,6 +1,6 @@
 #include "BlockEditForm.h"
 
-#include "ImageBox.h"
+#include "core/ui/ImageControl.h"
 #include "blocks/model/BlockEditRules.h"
 #include "core/Defines.h"
 #include "core/MapData.h"
@@ -92,7 +92,9 @@ void BlockEditForm::CreateControls()
     Scroll->setFocusPolicy(Qt::StrongFocus);
     connect(Scroll, &ScrollBar::Change, this, &BlockEditForm::Scroll_Change);
 
-    BigTile = new ImageBox(w, 2520, 120, 495, 495);
+    BigTile = new ImageControl(w, 2520, 120, 495, 495);
+    BigTile->setStretch(true);
+    BigTile->setAttribute(Qt::WA_TransparentForMouseEvents);
     Shape2 = new ShapeControl(w, 2520, 120, 495, 495);
 
     BlockHex = makeLabel(w, QStringLiteral("Building Block Hex Value:"), 3120, 120, 2775, 255);

@@ -5,7 +5,7 @@
 #include <cstdint>
 
 class CellGrid;
-class ImageBox;
+class ImageControl;
 class LineControl;
 class QLabel;
 class QPushButton;
@@ -38,7 +38,7 @@ public:
     CellGrid *TileSel = nullptr;    // 160 chooser cells, cell i shows tile i
     ShapeControl *Shape4 = nullptr;
     ShapeControl *TileBorder = nullptr;
-    ImageBox *BigTile = nullptr;
+    ImageControl *BigTile = nullptr;
     ShapeControl *Shape2 = nullptr;
     QLabel *BlockHex = nullptr;
     QLabel *TileHex = nullptr;

@@ -1,6 +1,6 @@
 #include "EventEditForm.h"
 
-#include "EventSymControl.h"
+#include "core/ui/ImageControl.h"
 #include "core/DataFileError.h"
 #include "core/Defines.h"
 #include "core/forms/Forms.h"

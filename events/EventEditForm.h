@@ -8,7 +8,7 @@
 #include <cstdint>
 
 class CellGrid;
-class EventSymControl;
+class ImageControl;
 class LineControl;
 class ListBox;
 class QCheckBox;
@@ -48,7 +48,7 @@ public:
     LineControl *Line[27] = {};        // Line1..Line26 gridlines
     ScrollBar *HScroll = nullptr;
     ScrollBar *VScroll = nullptr;
-    EventSymControl *EventSym[32] = {};
+    ImageControl *EventSym[32] = {};
 
     QGroupBox *Frame1 = nullptr;
     ListBox *SelType = nullptr;

@@ -1,7 +1,7 @@
 // Selecting a record, its property boxes, and saving the records of the type.
 #include "EventEditForm.h"
 
-#include "EventSymControl.h"
+#include "core/ui/ImageControl.h"
 #include "core/Backup.h"
 #include "core/Defines.h"
 #include "core/RomFile.h"

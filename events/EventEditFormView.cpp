@@ -2,7 +2,7 @@
 // load and moving the selected record with a press on the map.
 #include "EventEditForm.h"
 
-#include "EventSymControl.h"
+#include "core/ui/ImageControl.h"
 #include "core/Defines.h"
 #include "core/MapData.h"
 #include "core/RomFile.h"
@@ -50,11 +50,10 @@ void EventEditForm::CreateMapView()
 
     // Parked below the visible client area, hidden; symbol 0 stands for the selected record.
     for (int k = 0; k < 32; ++k) {
-        EventSym[k] = new EventSymControl(w, 120 + 480 * (k % 16), k < 16 ? 8160 : 8640, 495, 495);
+        EventSym[k] = new ImageControl(w, 120 + 480 * (k % 16), k < 16 ? 8160 : 8640, 495, 495, k);
         EventSym[k]->setPicture(k == 0 ? EventSymbols::Selected() : EventSymbols::Unselected());
         EventSym[k]->hide();
-        connect(EventSym[k], &EventSymControl::MouseDown, this,
-                [this, k](int Button, int Shift, int X, int Y) { EventSym_MouseDown(k, Button, Shift, X, Y); });
+        connect(EventSym[k], &ImageControl::MouseDown, this, &EventEditForm::EventSym_MouseDown);
     }
 }
 
@@ -143,7 +142,7 @@ void EventEditForm::DrawMap()
 
 void EventEditForm::HScroll_Change()
 {
-    for (EventSymControl *s : EventSym)
+    for (ImageControl *s : EventSym)
         s->hide();
     ScrollX = std::int16_t(HScroll->Value());
     DrawMap();
@@ -151,7 +150,7 @@ void EventEditForm::HScroll_Change()
 
 void EventEditForm::VScroll_Change()
 {
-    for (EventSymControl *s : EventSym)
+    for (ImageControl *s : EventSym)
         s->hide();
     ScrollY = std::int16_t(VScroll->Value());
     DrawMap();
@@ -208,7 +207,7 @@ void EventEditForm::MapTile_MouseDown(int Index, int, int, int, int)
     const SquareGrid::Square s = SquareGrid::SquareOfCell(Index, ScrollX, ScrollY);
     EventRecords::PutOnSquare(EventData, SelEvent, Type, s.x, s.y);
     const SquareGrid::Place p = SquareGrid::PlaceOf(s.x, s.y, StepX, StepY);
-    EventSymControl *sym = EventSym[SelEvent];
+    ImageControl *sym = EventSym[SelEvent];
     if (p.visible) {
         sym->setLeft(p.left);
         sym->setTop(p.top);

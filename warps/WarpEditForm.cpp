@@ -1,7 +1,7 @@
 // The warp editor window: its controls, opening and closing, loading and the two modes.
 #include "WarpEditForm.h"
 
-#include "WarpSymControl.h"
+#include "core/ui/ImageControl.h"
 #include "core/Defines.h"
 #include "core/MapData.h"
 #include "core/forms/Forms.h"
@@ -273,7 +273,7 @@ void WarpEditForm::SwitchMode(WarpRecords::Mode mode)
 {
     const bool warpTo = mode == WarpRecords::Mode::WarpTo;
     SelWarp = 0;
-    for (WarpSymControl *sym : WarpSym)
+    for (ImageControl *sym : WarpSym)
         sym->setPicture(warpTo ? WarpSymbols::WarpToNon() : WarpSymbols::WarpNon());
     WarpSym[0]->setPicture(warpTo ? WarpSymbols::WarpToSel() : WarpSymbols::WarpSel());
     DWarpNum->setText(warpTo ? QStringLiteral("Warp-To Number: 0") : QStringLiteral("Warp Number: 0"));

@@ -7,7 +7,7 @@
 #include <cstdint>
 
 class CellGrid;
-class WarpSymControl;
+class ImageControl;
 class LineControl;
 class QCheckBox;
 class QGroupBox;
@@ -47,7 +47,7 @@ public:
     LineControl *Line[SquareViewFrame::LineCount + 1] = {}; // Line1..Line26
     ScrollBar *HScroll = nullptr;
     ScrollBar *VScroll = nullptr;
-    WarpSymControl *WarpSym[16] = {};
+    ImageControl *WarpSym[16] = {};
 
     QGroupBox *Frame1 = nullptr;
     QRadioButton *EditWarps = nullptr;

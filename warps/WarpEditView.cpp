@@ -2,7 +2,7 @@
 // on the square grid, and the two clicks that select and move records.
 #include "WarpEditForm.h"
 
-#include "WarpSymControl.h"
+#include "core/ui/ImageControl.h"
 #include "core/Defines.h"
 #include "core/SquareGrid.h"
 #include "core/ui/CellGrid.h"
@@ -55,10 +55,10 @@ void WarpEditForm::CreateMapView()
 
     // Parked below the client area until placed.
     for (int k = 0; k < 16; ++k) {
-        WarpSym[k] = new WarpSymControl(w, k, 120 + 480 * k, 7920, 495, 495);
+        WarpSym[k] = new ImageControl(w, 120 + 480 * k, 7920, 495, 495, k);
         WarpSym[k]->setPicture(k == 0 ? WarpSymbols::WarpSel() : WarpSymbols::WarpNon());
         WarpSym[k]->hide();
-        connect(WarpSym[k], &WarpSymControl::MouseDown, this, &WarpEditForm::WarpSym_MouseDown);
+        connect(WarpSym[k], &ImageControl::MouseDown, this, &WarpEditForm::WarpSym_MouseDown);
     }
 }
 
@@ -129,7 +129,7 @@ void WarpEditForm::DrawMap()
 
 void WarpEditForm::HScroll_Change()
 {
-    for (WarpSymControl *sym : WarpSym)
+    for (ImageControl *sym : WarpSym)
         sym->hide();
     ScrollX = std::int16_t(HScroll->Value());
     DrawMap();
@@ -137,7 +137,7 @@ void WarpEditForm::HScroll_Change()
 
 void WarpEditForm::VScroll_Change()
 {
-    for (WarpSymControl *sym : WarpSym)
+    for (ImageControl *sym : WarpSym)
         sym->hide();
     ScrollY = std::int16_t(VScroll->Value());
     DrawMap();

@@ -2,7 +2,7 @@
 #include "UiHarness.h"
 
 #include "blocks/BlockEditForm.h"
-#include "blocks/ImageBox.h"
+#include "core/ui/ImageControl.h"
 #include "core/ui/ScrollBar.h"
 #include "core/ui/ShapeControl.h"
 #include "pictures/TilePictures.h"
@@ -41,7 +41,7 @@ private slots:
         QCOMPARE(int(e.CurBlock[9]), Defines::BlockTiles[0][9]);
         QCOMPARE(e.SelBorder->Top(), 120);
         QCOMPARE(QPoint(e.TileBorder->Left(), e.TileBorder->Top()), QPoint(1440, 1200));
-        QCOMPARE(e.BigTile->picture(), tile(0));
+        QCOMPARE(e.BigTile->Picture(), tile(0));
         QCOMPARE(e.BlockHex->text(), QStringLiteral("Building Block Hex Value: 00"));
         QCOMPARE(e.TileHex->text(), QStringLiteral("Tile Hex Value: 00"));
         QVERIFY(e.TileSel->cellVisible(99) && !e.TileSel->cellVisible(100));
@@ -65,7 +65,7 @@ private slots:
         BlockEditForm &e = openEditor(h);
         UiHarness::pressCell(e.TileSel, 42, Qt::RightButton);
         QCOMPARE(int(e.SelTile), 42);
-        QCOMPARE(e.BigTile->picture(), tile(42));
+        QCOMPARE(e.BigTile->Picture(), tile(42));
         // The chosen tile outlives scrolling and palette clicks.
         e.Scroll->setValue(30);
         UiHarness::pressCell(e.SideBlock, 0);

@@ -9,7 +9,7 @@
 #include "core/ui/ScrollBar.h"
 #include "core/ui/ShapeControl.h"
 #include "events/EventEditForm.h"
-#include "events/EventSymControl.h"
+#include "core/ui/ImageControl.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -98,7 +98,7 @@ inline void PressSymbol(int k, Qt::MouseButton button = Qt::LeftButton)
 // Where symbol k stands (twips), or (-1, -1) when it is hidden.
 inline QPoint SymbolAt(int k)
 {
-    const EventSymControl *sym = Editor().EventSym[k];
+    const ImageControl *sym = Editor().EventSym[k];
     return sym->isHidden() ? QPoint(-1, -1) : QPoint(sym->Left(), sym->Top());
 }
 

@@ -38,9 +38,9 @@ QList<int> VisibleSymbols(const WarpEditForm &w)
     return Visible(reinterpret_cast<QWidget *const *>(w.WarpSym), 0, 15);
 }
 
-bool Shows(const WarpSymControl *sym, const QImage &picture)
+bool Shows(const ImageControl *sym, const QImage &picture)
 {
-    return sym->picture().cacheKey() == picture.cacheKey();
+    return sym->Picture().cacheKey() == picture.cacheKey();
 }
 
 } // namespace

@@ -7,7 +7,7 @@
 
 #include "core/ui/Twips.h"
 #include "warps/WarpEditForm.h"
-#include "warps/WarpSymControl.h"
+#include "core/ui/ImageControl.h"
 
 #include <QAction>
 #include <QLineEdit>

@@ -1,13 +1,12 @@
-#include "WarpSymControl.h"
+#include "ImageControl.h"
 
-#include "core/ui/MouseButtons.h"
-#include "core/ui/Twips.h"
+#include "MouseButtons.h"
+#include "Twips.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
-WarpSymControl::WarpSymControl(QWidget *parent, int index, int leftTwips, int topTwips, int widthTwips,
-                           int heightTwips)
+ImageControl::ImageControl(QWidget *parent, int leftTwips, int topTwips, int widthTwips, int heightTwips, int index)
     : QWidget(parent)
     , m_index(index)
     , m_left(leftTwips)
@@ -19,7 +18,7 @@ WarpSymControl::WarpSymControl(QWidget *parent, int index, int leftTwips, int to
     setGeometry(Twips::rect(m_left, m_top, m_width, m_height));
 }
 
-void WarpSymControl::setPosition(int leftTwips, int topTwips)
+void ImageControl::setPosition(int leftTwips, int topTwips)
 {
     if (leftTwips == m_left && topTwips == m_top)
         return;
@@ -28,23 +27,33 @@ void WarpSymControl::setPosition(int leftTwips, int topTwips)
     setGeometry(Twips::rect(m_left, m_top, m_width, m_height));
 }
 
-void WarpSymControl::setPicture(const QImage &picture)
+void ImageControl::setPicture(const QImage &picture)
 {
+    // Assigning the picture the control already shows costs nothing.
     if (picture.cacheKey() == m_picture.cacheKey())
         return;
     m_picture = picture;
     update();
 }
 
-void WarpSymControl::paintEvent(QPaintEvent *)
+void ImageControl::setStretch(bool on)
+{
+    m_stretch = on;
+    update();
+}
+
+void ImageControl::paintEvent(QPaintEvent *)
 {
     if (m_picture.isNull())
         return;
     QPainter painter(this);
-    painter.drawImage(QPoint(0, 0), m_picture);
+    if (m_stretch)
+        painter.drawImage(rect(), m_picture);
+    else
+        painter.drawImage(QPoint(0, 0), m_picture);
 }
 
-void WarpSymControl::mousePressEvent(QMouseEvent *event)
+void ImageControl::mousePressEvent(QMouseEvent *event)
 {
     event->accept();
     const QPoint p = event->position().toPoint();
