@@ -2,10 +2,9 @@
 #include "BlockEditForm.h"
 
 #include "blocks/model/BlocksetWrite.h"
-#include "core/Backup.h"
 #include "core/Defines.h"
-#include "core/RomFile.h"
 #include "core/ui/Dialogs.h"
+#include "core/ui/SaveSteps.h"
 
 void BlockEditForm::SaveBlock_Click()
 {
@@ -21,10 +20,8 @@ void BlockEditForm::SaveBlock_Click()
     const auto table = BlocksetWrite::TableWith(Defines::LastBlock, SelBlock, buffer);
 
     // Every value and the table's place are checked before anything is written.
-    if (const auto problem = BlocksetWrite::FindValueWithoutByteForm(table)) {
-        Dialogs::Error(QString::fromStdString(*problem));
+    if (!SaveSteps::Allowed(BlocksetWrite::FindValueWithoutByteForm(table)))
         return;
-    }
     std::string problem;
     const auto position = BlocksetWrite::TablePosition(problem);
     if (!position) {
@@ -32,20 +29,12 @@ void BlockEditForm::SaveBlock_Click()
         return;
     }
 
-    if (Dialogs::Ask(QString::fromStdString(Backup::Question(Defines::RomPath)))) {
-        const Backup::Result backup = Backup::BackupRom(Defines::RomPath, Defines::ProgramFolder);
-        if (!backup.ok) {
-            Dialogs::Error(QString::fromStdString(backup.message) + QStringLiteral("\nNothing was saved."));
-            return;
-        }
-    }
-    try {
-        BlocksetWrite::Write(Defines::RomPath, *position, table);
-    } catch (const RomError &e) {
-        // BlockTiles keeps what the ROM holds, and the edits stay in the buffer for another try.
-        Dialogs::Error(QString::fromStdString(e.what()));
+    if (!SaveSteps::OfferBackup())
         return;
-    }
+    // On a failure BlockTiles keeps what the ROM holds, and the edits stay in the buffer
+    // for another try.
+    if (!SaveSteps::Write([&] { BlocksetWrite::Write(Defines::RomPath, *position, table); }))
+        return;
 
     for (int j = 0; j < 16; ++j)
         Defines::BlockTiles[SelBlock][j] = CurBlock[j];

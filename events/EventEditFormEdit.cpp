@@ -2,10 +2,9 @@
 #include "EventEditForm.h"
 
 #include "core/ui/ImageControl.h"
-#include "core/Backup.h"
 #include "core/Defines.h"
-#include "core/RomFile.h"
 #include "core/ui/Dialogs.h"
+#include "core/ui/SaveSteps.h"
 #include "pictures/EventSymbols.h"
 
 #include <QLabel>
@@ -79,24 +78,15 @@ void EventEditForm::TrainerType_Change() { PropertyChanged(6); }
 void EventEditForm::Command1_Click()
 {
     // Every value must have its byte form before anything is asked or written.
-    if (const auto problem = EventRecords::FindValueWithoutByteForm(EventData, EventCount, Type, Offsets)) {
-        Dialogs::Error(QString::fromStdString(*problem));
+    if (!SaveSteps::Allowed(EventRecords::FindValueWithoutByteForm(EventData, EventCount, Type, Offsets)))
         return;
-    }
-    if (Dialogs::Ask(QString::fromStdString(Backup::Question(Defines::RomPath)))) {
-        const Backup::Result backup = Backup::BackupRom(Defines::RomPath, Defines::ProgramFolder);
-        if (!backup.ok) {
-            Dialogs::Error(QString::fromStdString(backup.message) + QStringLiteral("\nNothing was saved."));
-            return;
-        }
-    }
-    try {
-        EventRecords::WriteTable(Defines::RomPath, EventTables::TablePosition(Defines::CurMap, CurType), EventData,
-                                 EventCount, Type, Offsets);
-    } catch (const RomError &e) {
-        Dialogs::Error(QString::fromStdString(e.what()));
+    if (!SaveSteps::OfferBackup())
         return;
-    }
+    if (!SaveSteps::Write([this] {
+            EventRecords::WriteTable(Defines::RomPath, EventTables::TablePosition(Defines::CurMap, CurType),
+                                     EventData, EventCount, Type, Offsets);
+        }))
+        return;
     Dialogs::Inform(SavedMessage);
     Changed = false;
 

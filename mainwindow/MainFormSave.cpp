@@ -8,6 +8,7 @@
 #include "core/forms/Forms.h"
 #include "core/forms/SplashForm.h"
 #include "core/ui/Dialogs.h"
+#include "core/ui/SaveSteps.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -39,22 +40,13 @@ bool SameFile(const QString &a, const QString &b)
 // refusal never leaves a half-written map.
 bool MainForm::SaveAllowed()
 {
-    if (const auto problem = MapSave::FindValueWithoutByteForm(CurrentJob(*this))) {
-        Dialogs::Error(QString::fromStdString(*problem));
-        return false;
-    }
-    return true;
+    return SaveSteps::Allowed(MapSave::FindValueWithoutByteForm(CurrentJob(*this)));
 }
 
 bool MainForm::WriteMapTo(const std::string &romPath)
 {
-    try {
-        MapSave::WriteMap(romPath, CurrentJob(*this));
-    } catch (const RomError &e) {
-        Dialogs::Error(QString::fromStdString(e.what()));
-        return false;
-    }
-    return true;
+    const MapSave::Job job = CurrentJob(*this);
+    return SaveSteps::Write([&] { MapSave::WriteMap(romPath, job); });
 }
 
 void MainForm::mnuSave_Click()
@@ -63,13 +55,8 @@ void MainForm::mnuSave_Click()
         return;
     if (!SaveAllowed())
         return;
-    if (Dialogs::Ask(QString::fromStdString(Backup::Question(Defines::RomPath)))) {
-        const Backup::Result backup = Backup::BackupRom(Defines::RomPath, Defines::ProgramFolder);
-        if (!backup.ok) {
-            Dialogs::Error(QString::fromStdString(backup.message) + QStringLiteral("\nNothing was saved."));
-            return;
-        }
-    }
+    if (!SaveSteps::OfferBackup())
+        return;
     if (!WriteMapTo(Defines::RomPath))
         return;
     DrawPalette();

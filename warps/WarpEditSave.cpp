@@ -1,10 +1,9 @@
 // Save: the records of the current mode back into the ROM.
 #include "WarpEditForm.h"
 
-#include "core/Backup.h"
 #include "core/Defines.h"
-#include "core/RomFile.h"
 #include "core/ui/Dialogs.h"
+#include "core/ui/SaveSteps.h"
 
 #include <QLineEdit>
 
@@ -31,23 +30,12 @@ void WarpEditForm::Command1_Click()
 
     // Every value is checked before anything is asked or written.
     const WarpRecords::SaveCheck check = WarpRecords::PlanSave(job);
-    if (check.Problem) {
-        Dialogs::Error(QString::fromStdString(*check.Problem));
+    if (!SaveSteps::Allowed(check.Problem))
         return;
-    }
-    if (Dialogs::Ask(QString::fromStdString(Backup::Question(Defines::RomPath)))) {
-        const Backup::Result backup = Backup::BackupRom(Defines::RomPath, Defines::ProgramFolder);
-        if (!backup.ok) {
-            Dialogs::Error(QString::fromStdString(backup.message) + QStringLiteral("\nNothing was saved."));
-            return;
-        }
-    }
-    try {
-        WarpRecords::WriteRecords(Defines::RomPath, check.Plan);
-    } catch (const RomError &e) {
-        Dialogs::Error(QString::fromStdString(e.what()));
+    if (!SaveSteps::OfferBackup())
         return;
-    }
+    if (!SaveSteps::Write([&check] { WarpRecords::WriteRecords(Defines::RomPath, check.Plan); }))
+        return;
     // The selected warp keeps the destination it was saved with.
     if (check.Plan.DestinationPoint && check.Plan.DestinationMap) {
         WarpData[SelWarp][3] = *check.Plan.DestinationPoint;

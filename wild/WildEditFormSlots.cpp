@@ -1,10 +1,9 @@
 // Choosing a slot, its species and its level, and saving the ten slots.
 #include "WildEditForm.h"
 
-#include "core/Backup.h"
 #include "core/Defines.h"
-#include "core/RomFile.h"
 #include "core/ui/Dialogs.h"
+#include "core/ui/SaveSteps.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -94,22 +93,11 @@ void WildEditForm::Command1_Click()
         return;
     }
     // Every value is checked before the backup and the first write.
-    if (const auto problem = WildSlots::FindValueWithoutByteForm(WildData)) {
-        Dialogs::Error(QString::fromStdString(*problem));
+    if (!SaveSteps::Allowed(WildSlots::FindValueWithoutByteForm(WildData)))
         return;
-    }
-    if (Dialogs::Ask(QString::fromStdString(Backup::Question(Defines::RomPath)))) {
-        const Backup::Result backup = Backup::BackupRom(Defines::RomPath, Defines::ProgramFolder);
-        if (!backup.ok) {
-            Dialogs::Error(QString::fromStdString(backup.message) + QStringLiteral("\nNothing was saved."));
-            return;
-        }
-    }
-    try {
-        WildSlots::Write(Defines::RomPath, P, WildData);
-    } catch (const RomError &e) {
-        Dialogs::Error(QString::fromUtf8(e.what()));
+    if (!SaveSteps::OfferBackup())
         return;
-    }
+    if (!SaveSteps::Write([this, P] { WildSlots::Write(Defines::RomPath, P, WildData); }))
+        return;
     Dialogs::Inform(QStringLiteral("Your changes to the wild Pokémon have been saved!"));
 }
