@@ -32,20 +32,10 @@ void EventEditForm::CreateMapView()
                                                 : new LineControl(w, 120, at, design.LineX2[n], at);
     }
 
-    HScroll = new ScrollBar(Qt::Horizontal, w, 120, 5890, 7695, 255);
-    HScroll->setMin(1);
-    HScroll->setPageStep(7);
-    HScroll->setSingleStep(1);
-    HScroll->setValue(1);
-    HScroll->hide();
+    HScroll = MapViewCells::CreateHScroll(w);
     connect(HScroll, &ScrollBar::Change, this, &EventEditForm::HScroll_Change);
 
-    VScroll = new ScrollBar(Qt::Vertical, w, 7810, 120, 255, 5775);
-    VScroll->setMin(1);
-    VScroll->setPageStep(6);
-    VScroll->setSingleStep(1);
-    VScroll->setValue(1);
-    VScroll->hide();
+    VScroll = MapViewCells::CreateVScroll(w);
     connect(VScroll, &ScrollBar::Change, this, &EventEditForm::VScroll_Change);
 
     // Parked below the visible client area, hidden; symbol 0 stands for the selected record.
@@ -96,15 +86,9 @@ bool EventEditForm::LoadMap()
     ShowSelection();
 
     const int w = Defines::MapWidth, h = Defines::MapHeight;
-    HScroll->setVisible(w > 8);
-    VScroll->setVisible(h > 6);
-    HScroll->setMax(w - 7);
-    VScroll->setMax(h - 5);
-    HScroll->setValue(1);
-    VScroll->setValue(1);
+    MapViewCells::ResetToMap(MapTile, HScroll, VScroll);
     ScrollX = 1;
     ScrollY = 1;
-    MapViewCells::HideAll(MapTile);
 
     EventGridLines grid = CurrentGrid();
     if (CheckGrid->isChecked()) {

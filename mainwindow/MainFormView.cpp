@@ -25,22 +25,10 @@ void MainForm::CreateMapView()
     for (int k = 1; k <= 5; ++k)
         Line[7 + k] = new LineControl(w, 120, ViewFrame::LineY(k), 7800, ViewFrame::LineY(k));
 
-    HScroll = new ScrollBar(Qt::Horizontal, w, 120, 5890, 7695, 255);
-    HScroll->setMin(1);
-    HScroll->setMax(10);
-    HScroll->setPageStep(7);
-    HScroll->setSingleStep(1);
-    HScroll->setValue(1);
-    HScroll->hide();
+    HScroll = MapViewCells::CreateHScroll(w);
     connect(HScroll, &ScrollBar::Change, this, &MainForm::HScroll_Change);
 
-    VScroll = new ScrollBar(Qt::Vertical, w, 7810, 120, 255, 5775);
-    VScroll->setMin(1);
-    VScroll->setMax(10);
-    VScroll->setPageStep(6);
-    VScroll->setSingleStep(1);
-    VScroll->setValue(1);
-    VScroll->hide();
+    VScroll = MapViewCells::CreateVScroll(w);
     connect(VScroll, &ScrollBar::Change, this, &MainForm::VScroll_Change);
 }
 
@@ -121,15 +109,9 @@ bool MainForm::LoadMap()
     Scroll->setMax(Defines::LastBlock - 5);
 
     const int w = Defines::MapWidth, h = Defines::MapHeight;
-    HScroll->setVisible(w > 8);
-    VScroll->setVisible(h > 6);
-    HScroll->setMax(w - 7);
-    VScroll->setMax(h - 5);
-    HScroll->setValue(1);
-    VScroll->setValue(1);
+    MapViewCells::ResetToMap(MapTile, HScroll, VScroll);
     ScrollX = 1;
     ScrollY = 1;
-    MapViewCells::HideAll(MapTile);
 
     ViewFrame f = CurrentFrame();
     if (mnuGridlines->isChecked()) {

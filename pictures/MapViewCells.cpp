@@ -3,6 +3,7 @@
 #include "TilePictures.h"
 #include "core/Defines.h"
 #include "core/ui/CellGrid.h"
+#include "core/ui/ScrollBar.h"
 
 namespace MapViewCells {
 
@@ -38,6 +39,45 @@ void HideAll(CellGrid *cells)
 {
     for (int i = 0; i < cells->count(); ++i)
         cells->setCellVisible(i, false);
+}
+
+namespace {
+
+ScrollBar *CreateScroll(QWidget *client, Qt::Orientation orientation, int left, int top, int width, int height,
+                        int largeChange)
+{
+    auto *bar = new ScrollBar(orientation, client, left, top, width, height);
+    bar->setMin(1);
+    bar->setMax(10);
+    bar->setPageStep(largeChange);
+    bar->setSingleStep(1);
+    bar->setValue(1);
+    bar->hide();
+    return bar;
+}
+
+} // namespace
+
+ScrollBar *CreateHScroll(QWidget *client)
+{
+    return CreateScroll(client, Qt::Horizontal, 120, 5890, 7695, 255, 7);
+}
+
+ScrollBar *CreateVScroll(QWidget *client)
+{
+    return CreateScroll(client, Qt::Vertical, 7810, 120, 255, 5775, 6);
+}
+
+void ResetToMap(CellGrid *cells, ScrollBar *hScroll, ScrollBar *vScroll)
+{
+    const int w = Defines::MapWidth, h = Defines::MapHeight;
+    hScroll->setVisible(w > 8);
+    vScroll->setVisible(h > 6);
+    hScroll->setMax(w - 7);
+    vScroll->setMax(h - 5);
+    hScroll->setValue(1);
+    vScroll->setValue(1);
+    HideAll(cells);
 }
 
 } // namespace MapViewCells

@@ -2,6 +2,7 @@
 
 class CellGrid;
 class QWidget;
+class ScrollBar;
 
 // The 8 x 6 block map view that the main window and the warp and event editors share:
 // 768 tile cells (MapTile), cell i = 16 x slot + tile, slot = 8 x block row + block
@@ -19,5 +20,15 @@ void Draw(CellGrid *cells, int scrollX, int scrollY);
 
 // Hides all 768 cells (before a newly loaded map is drawn).
 void HideAll(CellGrid *cells);
+
+// The view's scroll bars as stored: below and right of the view, hidden, from 1 to 10,
+// a large change of 7 and 6 blocks.
+ScrollBar *CreateHScroll(QWidget *client);
+ScrollBar *CreateVScroll(QWidget *client);
+
+// Fits the view to a newly loaded map of the current size: the bars show only for a map
+// wider than 8 or higher than 6 blocks and run from 1 to MapWidth - 7 and MapHeight - 5,
+// both at 1; all cells hidden. The caller then sets its ScrollX and ScrollY to 1.
+void ResetToMap(CellGrid *cells, ScrollBar *hScroll, ScrollBar *vScroll);
 
 } // namespace MapViewCells

@@ -206,15 +206,9 @@ bool WarpEditForm::LoadMap()
             WarpData[r][k] = records.Data[size_t(r)][size_t(k)];
 
     const int w = Defines::MapWidth, h = Defines::MapHeight;
-    HScroll->setVisible(w > 8);
-    VScroll->setVisible(h > 6);
-    HScroll->setMax(w - 7);
-    VScroll->setMax(h - 5);
-    HScroll->setValue(1);
-    VScroll->setValue(1);
+    MapViewCells::ResetToMap(MapTile, HScroll, VScroll);
     ScrollX = 1;
     ScrollY = 1;
-    MapViewCells::HideAll(MapTile);
 
     SquareViewFrame f = CurrentFrame();
     if (CheckGrid->isChecked()) {

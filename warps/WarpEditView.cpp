@@ -35,22 +35,10 @@ void WarpEditForm::CreateMapView()
             Line[k] = new LineControl(w, SquareViewFrame::Origin, at, design.LineX2[k], at);
     }
 
-    HScroll = new ScrollBar(Qt::Horizontal, w, 120, 5890, 7695, 255);
-    HScroll->setMin(1);
-    HScroll->setMax(10);
-    HScroll->setPageStep(7);
-    HScroll->setSingleStep(1);
-    HScroll->setValue(1);
-    HScroll->hide();
+    HScroll = MapViewCells::CreateHScroll(w);
     connect(HScroll, &ScrollBar::Change, this, &WarpEditForm::HScroll_Change);
 
-    VScroll = new ScrollBar(Qt::Vertical, w, 7810, 120, 255, 5775);
-    VScroll->setMin(1);
-    VScroll->setMax(10);
-    VScroll->setPageStep(6);
-    VScroll->setSingleStep(1);
-    VScroll->setValue(1);
-    VScroll->hide();
+    VScroll = MapViewCells::CreateVScroll(w);
     connect(VScroll, &ScrollBar::Change, this, &WarpEditForm::VScroll_Change);
 
     // Parked below the client area until placed.
