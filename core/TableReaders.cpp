@@ -1,5 +1,7 @@
 #include "TableReaders.h"
 
+#include "core/DataFileText.h"
+
 #include "DataFileError.h"
 #include "Defines.h"
 
@@ -16,23 +18,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string ReadFileText(const std::string &path)
-{
-    std::error_code ec;
-    if (fs::is_directory(fs::u8path(path), ec))
-        throw DataFileError(path, 0, "this is a folder, not a file");
-    errno = 0;
-    std::ifstream in(fs::u8path(path), std::ios::binary);
-    if (!in) {
-        const int err = errno;
-        throw DataFileError(path, 0, std::string("the file cannot be opened (")
-                                         + (err ? std::strerror(err) : "reason unknown") + ")");
-    }
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad())
-        throw DataFileError(path, 0, "the file cannot be read");
-    return text;
-}
 
 bool IsLineEnd(const std::string &text, std::size_t pos)
 {
@@ -243,7 +228,7 @@ void PutBack(const Rows<Columns> &rows, Cell (&table)[Defines::TableRows][Column
 Scanner OpenPastHeader(const std::string &fileName, const std::string &whatIsMissing)
 {
     const std::string path = Defines::InProgramFolder(fileName);
-    Scanner in(path, ReadFileText(path));
+    Scanner in(path, ReadDataFileText(path));
     if (in.atEnd())
         in.fail(1, "the file is empty");
     in.readLine("the header line");

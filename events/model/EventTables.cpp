@@ -1,5 +1,7 @@
 #include "EventTables.h"
 
+#include "core/DataFileText.h"
+
 #include "core/DataFileError.h"
 #include "core/Defines.h"
 
@@ -45,18 +47,12 @@ public:
     explicit DataFile(const std::string &fileName)
         : m_path(Defines::InProgramFolder(fileName))
     {
-        std::error_code ec;
-        if (fs::is_directory(fs::u8path(m_path), ec))
-            fail(0, "this is a folder, not a file");
-        errno = 0;
-        std::ifstream in(fs::u8path(m_path), std::ios::binary);
-        if (!in) {
-            const int err = errno;
-            fail(0, std::string("the file cannot be opened (") + (err ? std::strerror(err) : "reason unknown") + ")");
+        std::string text;
+        try {
+            text = ReadDataFileText(m_path);
+        } catch (const DataFileError &e) {
+            fail(0, e.problem());
         }
-        const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        if (in.bad())
-            fail(0, "the file cannot be read");
         std::size_t start = 0;
         while (start < text.size()) {
             std::size_t end = text.find('\n', start);

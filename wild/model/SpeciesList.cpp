@@ -1,5 +1,7 @@
 #include "SpeciesList.h"
 
+#include "core/DataFileText.h"
+
 #include "core/DataFileError.h"
 #include "core/Defines.h"
 
@@ -15,23 +17,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string ReadFileText(const std::string &path)
-{
-    std::error_code ec;
-    if (fs::is_directory(fs::u8path(path), ec))
-        throw DataFileError(path, 0, "this is a folder, not a file");
-    errno = 0;
-    std::ifstream in(fs::u8path(path), std::ios::binary);
-    if (!in) {
-        const int err = errno;
-        throw DataFileError(path, 0, std::string("the file cannot be opened (")
-                                         + (err ? std::strerror(err) : "reason unknown") + ")");
-    }
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad())
-        throw DataFileError(path, 0, "the file cannot be read");
-    return text;
-}
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
@@ -172,7 +157,7 @@ struct Record
 void SpeciesList::Read(const std::string &fileName)
 {
     const std::string path = Defines::InProgramFolder(fileName);
-    const std::string text = ReadFileText(path);
+    const std::string text = ReadDataFileText(path);
     const LineReader in(path);
     const std::vector<Line> lines = NonBlankLines(text);
     if (lines.empty())

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <string>
+
+// The whole text of a data file. Throws DataFileError naming the file when it is a
+// folder, cannot be opened or cannot be read.
+std::string ReadDataFileText(const std::string &path);
