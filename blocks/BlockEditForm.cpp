@@ -1,5 +1,6 @@
 #include "BlockEditForm.h"
 
+#include "core/ui/FontFit.h"
 #include "core/ui/ImageControl.h"
 #include "blocks/model/BlockEditRules.h"
 #include "core/Defines.h"
@@ -100,11 +101,9 @@ void BlockEditForm::CreateControls()
     BlockHex = makeLabel(w, QStringLiteral("Building Block Hex Value:"), 3120, 120, 2775, 255);
     TileHex = makeLabel(w, QStringLiteral("Tile Hex Value:"), 3120, 360, 2775, 255);
     // The labels reach past the window's edge; the longest caption must still show whole.
-    QFont font = BlockHex->font();
     const int room = Twips::toPixels(5415 - 3120) - 2;
-    while (font.pixelSize() > 8
-           && QFontMetrics(font).horizontalAdvance(QStringLiteral("Building Block Hex Value: 100")) > room)
-        font.setPixelSize(font.pixelSize() - 1);
+    const QFont font =
+        FontFit::ForLines(BlockHex->font(), {QStringLiteral("Building Block Hex Value: 100")}, room);
     BlockHex->setFont(font);
     TileHex->setFont(font);
 

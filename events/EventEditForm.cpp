@@ -1,5 +1,6 @@
 #include "EventEditForm.h"
 
+#include "core/ui/FontFit.h"
 #include "core/ui/ImageControl.h"
 #include "core/DataFileError.h"
 #include "core/Defines.h"
@@ -13,10 +14,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 namespace {
 
@@ -24,6 +28,29 @@ const QString DiscardQuestion = QStringLiteral("Discard the changes you have mad
 const QString NoEventsMessage = QStringLiteral(
     "There are no events of that type on this map (or the addresses for them have not been found).");
 const char *const EventTypeFile = "EventTypes.tvr";
+
+// The gridline box is narrow and two lines high: its caption wraps onto the second line,
+// and a press anywhere on it toggles it.
+class WrappingCheckBox : public QCheckBox
+{
+public:
+    using QCheckBox::QCheckBox;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QStylePainter p(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        const QString caption = option.text;
+        option.text.clear();
+        p.drawControl(QStyle::CE_CheckBox, option);
+        const QRect room = style()->subElementRect(QStyle::SE_CheckBoxContents, &option, this);
+        style()->drawItemText(&p, room, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, palette(), isEnabled(),
+                              caption, QPalette::WindowText);
+    }
+    bool hitButton(const QPoint &pos) const override { return rect().contains(pos); }
+};
 
 } // namespace
 
@@ -52,7 +79,7 @@ void EventEditForm::CreateControls()
 
     Frame3 = new QGroupBox(QStringLiteral("Options"), w);
     Frame3->setGeometry(Twips::rect(6720, 6240, 1335, 975));
-    CheckGrid = new QCheckBox(QStringLiteral("Display Gridlines"), Frame3);
+    CheckGrid = new WrappingCheckBox(QStringLiteral("Display Gridlines"), Frame3);
     CheckGrid->setGeometry(Twips::rect(120, 360, 1095, 375));
     CheckGrid->setChecked(true);
     connect(CheckGrid, &QCheckBox::toggled, this, &EventEditForm::CheckGrid_Click);
@@ -94,6 +121,15 @@ void EventEditForm::CreateEditFrame()
     Move2 = box(3480, 960, &EventEditForm::Move2_Change);
     Label6 = label(QStringLiteral("Pokémon Set:"), 2400, 1200, 1095);
     PokeData = box(3480, 1200, &EventEditForm::PokeData_Change);
+
+    // Our font is wider than the one this layout was drawn with: the captions share the
+    // largest size at which each fits its label.
+    QLabel *const captions[] = {Label1, Label2, Label3, Label4, Label5, Label6, Label7};
+    QFont font = Label1->font();
+    for (const QLabel *l : captions)
+        font = FontFit::ForLines(font, {l->text()}, l->width());
+    for (QLabel *l : captions)
+        l->setFont(font);
 }
 
 void EventEditForm::ControlsDestroyed()

@@ -9,6 +9,7 @@
 #include "core/forms/SplashForm.h"
 #include "core/forms/StartUp.h"
 #include "core/forms/VersionSelectForm.h"
+#include "core/ui/FontFit.h"
 #include "core/ui/Dialogs.h"
 #include "core/ui/ListBox.h"
 #include "core/ui/ScrollBar.h"
@@ -16,6 +17,7 @@
 #include "core/ui/Twips.h"
 
 #include <QAction>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -52,6 +54,8 @@ void MainForm::CreateControls()
     Label2->setGeometry(Twips::rect(120, 360, 1335, 975));
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Our font is wider than the one this layout was drawn with: the note must fit whole.
+    Label2->setFont(FontFit::ForBox(Label2->font(), Label2->text(), Label2->width(), Label2->height()));
 
     CreateChooser();
 }

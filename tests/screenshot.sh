@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Starts the real program under Xvfb on the synthetic game, answers its dialogs as a
-# user would (Open dialog, version chooser) and writes a PNG of the main window.
+# user would (Open dialog, version chooser) and writes a PNG of the main window, then
+# one of each editor window and of the About window, each from a run of its own.
 # Usage: screenshot.sh TOVRANE SYNTHETIC_GAME OUTPUT_FOLDER
 set -euo pipefail
 program=$1
@@ -32,27 +33,91 @@ click_in() { # window x y
     eval "$(xdotool getwindowgeometry --shell "$1")"
     xdotool mousemove $((X + $2)) $((Y + $3)) click 1
 }
-# A real window: whatever platform the tests around us use, this one is X.
-QT_QPA_PLATFORM=xcb "$work/Tovrane" > "$work/program.log" 2>&1 &
-pid=$!
-open=$(wait_for "Tovrane - Open ROM File")
-sleep 0.5
-xdotool windowfocus --sync "$open" || true
-xdotool type --delay 5 "$work/game.gb"
-xdotool key Return
-chooser=$(wait_for "Tovrane")
-sleep 0.5
-# The version list stands at (48, 40) pixels, its first entry on its first line; OK at (88, 120).
-click_in "$chooser" 80 46
-click_in "$chooser" 120 132
-sleep 1.5
-main=$(xdotool search --onlyvisible --name "^Tovrane\$" | tail -1)
+# Starts the program and brings it to its main window (a PNG of the version chooser
+# on the way when a file name is given); sets pid and main.
+start() {
+    # A real window: whatever platform the tests around us use, this one is X.
+    QT_QPA_PLATFORM=xcb "$work/Tovrane" >> "$work/program.log" 2>&1 &
+    pid=$!
+    local open chooser
+    open=$(wait_for "Tovrane - Open ROM File")
+    sleep 0.5
+    xdotool windowfocus --sync "$open" || true
+    xdotool type --delay 5 "$work/game.gb"
+    xdotool key Return
+    chooser=$(wait_for "Tovrane")
+    sleep 0.5
+    [ -n "${1:-}" ] && import -window "$chooser" "$out/$1"
+    # The version list stands at (48, 40) pixels, its first entry on its first line; OK at (88, 120).
+    click_in "$chooser" 80 46
+    click_in "$chooser" 120 132
+    sleep 1.5
+    main=$(xdotool search --onlyvisible --name "^Tovrane\$" | tail -1)
+    xdotool windowfocus --sync "$main" || true
+}
+stop() {
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+}
+# Presses the main window's "Go" (map chooser frame at (120, 6240) twips, Go at
+# (4440, 960) in it, 615 x 375), below the menu bar, for the map selected at start.
+press_go() {
+    eval "$(xdotool getwindowgeometry --shell "$main")"
+    local menu=$((HEIGHT - 7815 / 15))
+    xdotool mousemove $((X + (120 + 4440 + 300) / 15)) $((Y + menu + (6240 + 960 + 180) / 15)) click 1
+    sleep 0.5
+}
+# One run per window: opens it from the main window with its key and waits for its caption.
+open_window() { # keys caption [go]
+    start
+    [ "${3:-}" = go ] && press_go
+    xdotool key "$1"
+    win=$(wait_for "$2")
+    sleep 1
+    xdotool windowfocus --sync "$win" || true
+}
+
+start version_chooser.png
 import -window "$main" "$out/main_window.png"
 import -window root "$out/screen.png"
-kill "$pid" 2>/dev/null || true
-wait "$pid" 2>/dev/null || true
+stop
+
+open_window ctrl+w "Warp Editor"
+import -window "$win" "$out/warp_editor.png"
+# "Edit Warp-To Points": frame at (120, 6240) twips, the option at (120, 600) in it.
+click_in "$win" 40 464
+sleep 0.7
+import -window "$win" "$out/warp_editor_warp_to.png"
+stop
+
+open_window ctrl+e "Event Editor"
+import -window "$win" "$out/event_editor.png"
+# The type list's first entry at (240, 6600) twips, the others below it; Go at (1680, 7440), 615 x 255.
+for type in 2:items 3:trainers; do
+    click_in "$win" 40 446
+    for _ in $(seq 1 "${type%%:*}"); do xdotool key Down; done
+    click_in "$win" 132 504
+    sleep 0.7
+    import -window "$win" "$out/event_editor_${type#*:}.png"
+done
+stop
+
+open_window ctrl+b "Tovrane - Building Block Editor"
+import -window "$win" "$out/block_editor.png"
+stop
+
+open_window ctrl+p "Wild Pokémon Editor" go
+import -window "$win" "$out/wild_editor.png"
+stop
+
+open_window F1 "About Tovrane"
+import -window "$win" "$out/about.png"
+stop
 DRIVE
 chmod +x "$work/drive.sh"
 xvfb-run -a -s "-screen 0 1024x768x24" "$work/drive.sh" "$work" "$out"
-test -s "$out/main_window.png"
-echo "screenshot written to $out/main_window.png"
+for png in version_chooser main_window warp_editor warp_editor_warp_to event_editor event_editor_items event_editor_trainers \
+    block_editor wild_editor about; do
+    test -s "$out/$png.png"
+done
+echo "screenshots written to $out"

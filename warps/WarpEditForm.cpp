@@ -1,6 +1,7 @@
 // The warp editor window: its controls, opening and closing, loading and the two modes.
 #include "WarpEditForm.h"
 
+#include "core/ui/FontFit.h"
 #include "core/ui/ImageControl.h"
 #include "core/Defines.h"
 #include "core/MapData.h"
@@ -107,11 +108,7 @@ void WarpEditForm::CreateEditFrame()
     Label4 = MakeLabel(Frame2, QStringLiteral("Event Placement: 0"), 1920, 360, 1575, 255);
     Label4->setAlignment(Qt::AlignRight | Qt::AlignTop);
     // Right-aligned between the number label and Label6, its widest text must fit its width.
-    QFont font = Label4->font();
-    while (font.pixelSize() > 8
-           && QFontMetrics(font).horizontalAdvance(QStringLiteral("Event Placement: 888")) > Label4->width())
-        font.setPixelSize(font.pixelSize() - 1);
-    Label4->setFont(font);
+    Label4->setFont(FontFit::ForLines(Label4->font(), {QStringLiteral("Event Placement: 888")}, Label4->width()));
     Label4->hide();
     Label6 = MakeLabel(Frame2, QStringLiteral("0"), 3600, 360, 375, 255);
     Label6->setAlignment(Qt::AlignRight | Qt::AlignTop);

@@ -2,11 +2,13 @@
 
 #include "core/Defines.h"
 #include "core/forms/Forms.h"
+#include "core/ui/FontFit.h"
 #include "core/ui/Dialogs.h"
 #include "core/ui/Twips.h"
 #include "mainwindow/MainForm.h"
 
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -60,6 +62,10 @@ void WildEditForm::CreateControls()
     PokeHex->setGeometry(Twips::rect(120, 960, 2775, 255));
     Label3 = new QLabel(QStringLiteral("Enter Level (0 to 255):"), Frame2);
     Label3->setGeometry(Twips::rect(120, 1320, 1815, 255));
+    // Our font is wider than the one this layout was drawn with: the caption must end
+    // before the level box, which lies over the label's right end.
+    const int room = Twips::toPixels(1800 - 120) - 3;
+    Label3->setFont(FontFit::ForLines(Label3->font(), {Label3->text()}, room));
     SelLevel = new QLineEdit(Frame2);
     SelLevel->setGeometry(Twips::rect(1800, 1320, 1095, 285));
     connect(SelLevel, &QLineEdit::textChanged, this, &WildEditForm::SelLevel_Change);

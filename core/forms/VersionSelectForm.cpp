@@ -2,10 +2,12 @@
 
 #include "Forms.h"
 #include "SplashForm.h"
+#include "core/ui/FontFit.h"
 #include "core/ui/ListBox.h"
 #include "core/ui/Twips.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
@@ -39,6 +41,10 @@ void VersionSelectForm::CreateControls()
     Label2 = new QLabel(QStringLiteral("Other versions may work to some extent, but have not been fully tested."), w);
     Label2->setGeometry(Twips::rect(720, 1320, 3015, 495));
     Label2->setWordWrap(true);
+    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Our font is wider than the one this layout was drawn with: the note must fit its
+    // two lines above the OK button.
+    Label2->setFont(FontFit::ForBox(Label2->font(), Label2->text(), Label2->width(), Label2->height()));
 
     Command1 = new QPushButton(QStringLiteral("OK"), w);
     Command1->setGeometry(Twips::rect(1320, 1800, 1215, 375));
