@@ -223,7 +223,9 @@ void Form::Destroy()
 
 void Form::closeBoxPressed()
 {
-    if (m_unloading)
+    // A window without a close box (the version chooser, About) cannot be closed by the
+    // user at all, also not through the window manager: it hands over only by its button.
+    if (m_unloading || m_style != Style::Fixed)
         return;
     Unload();
 }

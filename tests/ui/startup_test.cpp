@@ -81,6 +81,8 @@ private slots:
         VersionSelectForm &chooser = Forms::VersionSelect();
         QVERIFY(chooser.Visible());
         QCOMPARE(chooser.VersionList->ListIndex(), -1);
+        chooser.window()->close();
+        QVERIFY(chooser.Visible());
         chooser.Command1_Click();
         QVERIFY(chooser.Visible());
         QVERIFY(chooser.TilesetFile.isEmpty());
@@ -225,6 +227,10 @@ private slots:
         QVERIFY(about.Visible());
         QCOMPARE(about.window()->windowTitle(), QStringLiteral("About Tovrane"));
         QCOMPARE(about.Label1->text(), QStringLiteral("Tovrane Version 1.2"));
+        // No close box: a close from the window manager leaves it where it is.
+        about.window()->close();
+        QVERIFY(about.Visible());
+        QVERIFY(!m.Visible());
         QTest::mouseClick(about.Command1, Qt::LeftButton);
         QVERIFY(!about.Visible());
         QVERIFY(about.Loaded());
