@@ -35,11 +35,14 @@ void MainForm::CreateChooser()
     MapComment->setGeometry(Twips::rect(4440, 240, 1935, 735));
     MapComment->setWordWrap(true);
     MapComment->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Comments and names come from the data file and are shown as written, never as markup.
+    MapComment->setTextFormat(Qt::PlainText);
 
     CurMapName = new QLabel(QStringLiteral("Pallet Town"), Frame2);
     CurMapName->setGeometry(Twips::rect(5160, 960, 1215, 495));
     CurMapName->setWordWrap(true);
     CurMapName->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    CurMapName->setTextFormat(Qt::PlainText);
 
     // Tab order: the palette scroll bar first, then the chooser.
     QWidget::setTabOrder(Scroll, Frame2);

@@ -75,9 +75,8 @@ void MainForm::mnuSaveAs_Click()
     const QString target = boxes.FileName;
     const QString current = QString::fromStdString(Defines::RomPath);
 
-    QFile probe(target);
-    if (probe.open(QIODevice::ReadOnly)) {
-        probe.close();
+    // Any file there is asked about, also one this user cannot read: it would be replaced.
+    if (QFileInfo::exists(target)) {
         if (!Dialogs::Ask(QStringLiteral("This file already exists. Overwrite it?")))
             return;
     }

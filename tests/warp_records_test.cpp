@@ -35,7 +35,10 @@ TEST(WarpRecordsTest, OnlyWholeNumbersFromZeroTo255AreDestinationBytes)
     EXPECT_EQ(WarpRecords::WholeByte("  12 "), 12);
     EXPECT_EQ(WarpRecords::WholeByte("0"), 0);
     EXPECT_EQ(WarpRecords::WholeByte("255"), 255);
-    for (const char *no : {"", " ", "256", "-1", "+3", "12abc", "abc", "&H1F", "2.5", "1 2"})
+    EXPECT_EQ(WarpRecords::WholeByte("0012"), 12);
+    EXPECT_EQ(WarpRecords::WholeByte("000255"), 255);
+    for (const char *no : {"", " ", "256", "-1", "+3", "12abc", "abc", "&H1F", "2.5", "1 2", "0256",
+                           "99999999999999999999"})
         EXPECT_FALSE(WarpRecords::WholeByte(no)) << '"' << no << '"';
 }
 

@@ -99,11 +99,11 @@ void WarpEditForm::CreateEditFrame()
     ToPoint = new QLineEdit(Frame2);
     ToPoint->setGeometry(Twips::rect(1320, 1080, 495, 285));
     connect(ToPoint, &QLineEdit::textChanged, this, &WarpEditForm::ToPoint_Change);
-    // Our font is wider than the one this layout was drawn with: the note takes three
-    // lines, down to just above the frame's edge.
     Label3 = MakeLabel(Frame2, QStringLiteral("Better support for changing these is coming very soon!"), 1920, 840,
-                       2055, 600);
+                       2055, 495);
     Label3->setWordWrap(true);
+    // Our font is wider than the one this layout was drawn with: the note must fit whole.
+    Label3->setFont(FontFit::ForBox(Label3->font(), Label3->text(), Label3->width(), Label3->height()));
 
     Label4 = MakeLabel(Frame2, QStringLiteral("Event Placement: 0"), 1920, 360, 1575, 255);
     Label4->setAlignment(Qt::AlignRight | Qt::AlignTop);

@@ -34,10 +34,9 @@ void WildEditForm::CreateControls()
         const int top = 360 + 240 * i;
         PokeNum[i] = new QRadioButton(Frame1);
         PokeNum[i]->setGeometry(Twips::rect(120, top, 255, 255));
-        connect(PokeNum[i], &QRadioButton::toggled, this, [this, i](bool on) {
-            if (on)
-                PokeNum_Click(i);
-        });
+        // A click on the slot already chosen shows it again too (its level box is
+        // rewritten from the stored level); the arrow keys click the next button.
+        connect(PokeNum[i], &QRadioButton::clicked, this, [this, i] { PokeNum_Click(i); });
         PokeName[i] = new QLabel(Frame1);
         PokeName[i]->setGeometry(Twips::rect(480, top, 1695, 255));
         PokeLevel[i] = new QLabel(Frame1);

@@ -36,6 +36,8 @@ int showBox(QMessageBox::Icon icon, const QString &text, QMessageBox::StandardBu
             QMessageBox::StandardButton defaultButton)
 {
     QMessageBox box(icon, QString::fromLatin1(Dialogs::Title), text, buttons, dialogParent());
+    // Messages carry paths and names from the data files: shown as written, never as markup.
+    box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(defaultButton);
     return box.exec();
 }

@@ -81,9 +81,15 @@ void Store(DataTable &data, const std::vector<RawRecord> &records, const TypeLay
 
 SquareGrid::Square SquareOf(const DataTable &data, int r, const TypeLayout &type)
 {
+    // A coordinate byte can hold any typed 32-bit number when a property shares it;
+    // the difference is taken wide so that such a number lands far off the map.
+    const auto square = [](std::int32_t held, int offset) {
+        return int(std::clamp<std::int64_t>(std::int64_t(held) - offset, std::numeric_limits<int>::min(),
+                                            std::numeric_limits<int>::max()));
+    };
     SquareGrid::Square s;
-    s.x = data[r][type.XByte] - type.TypeXOffset;
-    s.y = data[r][type.YByte] - type.TypeYOffset;
+    s.x = square(data[r][type.XByte], type.TypeXOffset);
+    s.y = square(data[r][type.YByte], type.TypeYOffset);
     return s;
 }
 

@@ -91,6 +91,31 @@ private slots:
         QVERIFY(e.EventSym[2]->isHidden());
     }
 
+    void goReloadsEvenTheCurrentTypeAndAbsentBoxesKeepTheirText()
+    {
+        UiHarness h;
+        Install(h);
+        QVERIFY(h.start());
+        EventEditForm &e = Open(h);
+        ChooseType(Trainers);
+        QCOMPARE(e.PokeData->text(), QStringLiteral("1"));
+        ChooseType(People);
+        // The trainer's boxes are hidden with their labels and keep what they showed.
+        QVERIFY(e.TrainerType->isHidden() && e.Label7->isHidden());
+        QVERIFY(e.PokeData->isHidden() && e.Label6->isHidden());
+        QCOMPARE(e.TrainerType->text(), QStringLiteral("200"));
+        QCOMPARE(e.PokeData->text(), QStringLiteral("1"));
+
+        e.Move1->setText(QStringLiteral("77"));
+        UiHarness::pressCell(e.MapTile, 16 * 9);
+        QVERIFY(e.Changed);
+        ChooseType(People); // the same type: read from the ROM again
+        QCOMPARE(h.dialogs.asked().size(), 0);
+        QCOMPARE(e.EventData[0][4], 0xFE);
+        QCOMPARE(e.Move1->text(), QStringLiteral("254"));
+        QCOMPARE(SymbolAt(0), QPoint(120, 120));
+    }
+
     void symbolsFollowTheViewAndPressesMoveTheSelectedRecord()
     {
         UiHarness h;

@@ -68,6 +68,58 @@ private slots:
         QCOMPARE(e.TrainerType->text(), QStringLiteral("201"));
     }
 
+    void aTypeWithoutRecordsSavesNothingButConfirms()
+    {
+        UiHarness h;
+        Install(h);
+        QVERIFY(h.start());
+        UiHarness::clickListEntry(h.main().MapList, 1); // Big City: no signs
+        QTest::mouseClick(h.main().Command2, Qt::LeftButton);
+        EventEditForm &e = Open(h);
+        h.dialogs.answerNo();
+        QTest::mouseClick(e.Command1, Qt::LeftButton);
+        QCOMPARE(h.dialogs.asked().size(), 2);
+        QCOMPARE(h.dialogs.asked()[1].text, Saved);
+        QCOMPARE(TestFiles::ReadBytes(h.romPath), h.game.rom);
+        QVERIFY(e.Loaded() && e.Visible());
+    }
+
+    // The largest table: 32 records of 16 bytes, every symbol shown, every byte in place.
+    void thirtyTwoRecordsOfSixteenBytes()
+    {
+        constexpr std::int64_t LongPos = 0x1A401;
+        UiHarness h;
+        Install(h);
+        for (int r = 0; r < 32; ++r)
+            for (int k = 1; k <= 16; ++k) {
+                const int byte = k == 1 ? r % 16 : k == 16 ? 2 * (r / 16) : (r * 16 + k) & 0xFF;
+                TestFiles::Poke(h.game.rom, LongPos + 16 * r + k - 1, std::uint8_t(byte));
+            }
+        h.folder->writeBytes("game.gb", h.game.rom);
+        QVERIFY(h.start());
+        std::string types = TypesText();
+        types.replace(types.find("3,\"Trainers\",7,8,4,4,2,3,6,1,4,5,0,8,7"), 39,
+                      "3,\"Long\",7,16,0,0,16,1,15,14,13,12,11,10,2");
+        h.folder->writeText("EventTypes.tvr", types);
+        h.folder->writeText("EventsR.tvr", EventsText() + "0,1,0,1,0,1,0," + std::to_string(LongPos) + ",32,0\n");
+
+        EventEditForm &e = Open(h);
+        ChooseType(3);
+        QCOMPARE(e.EventCount, std::int16_t(32));
+        for (int r = 0; r < 32; ++r)
+            QCOMPARE(SymbolAt(r), QPoint(120 + 480 * (r % 16), 120 + 960 * (r / 16)));
+        QCOMPARE(e.EventData[31][15], (31 * 16 + 15) & 0xFF);
+        QCOMPARE(e.TrainerType->text(), QString::number(2)); // byte 2 of record 0
+        PressSymbol(31);
+        QCOMPARE(e.TextString->text(), QString::number((31 * 16 + 15) & 0xFF));
+        UiHarness::pressCell(e.MapTile, 16 * 44 + 15); // square (9, 11)
+        h.dialogs.answerNo();
+        e.Command1_Click();
+        const qint64 last = LongPos + 16 * 31;
+        QCOMPARE(Differences(h.game.rom, TestFiles::ReadBytes(h.romPath)), QList<qint64>({last, last + 15}));
+        QCOMPARE(SymbolAt(31), QPoint(120 + 480 * 9, 120 + 480 * 11));
+    }
+
     void aValueWithoutByteFormIsRefusedBeforeAnything()
     {
         UiHarness h;

@@ -271,6 +271,25 @@ private slots:
         QVERIFY(!m.Changed);
     }
 
+    void saveAsAsksAboutAnythingInTheWayEvenWhatCannotBeRead()
+    {
+        // A folder cannot be opened for reading, like a file this user may not read;
+        // it is asked about all the same, and on No nothing happens.
+        UiHarness h;
+        QVERIFY(h.start());
+        MainForm &m = h.main();
+        UiHarness::pressCell(m.MapTile, 0);
+        const std::string inTheWay = h.folder->file("in-the-way");
+        std::filesystem::create_directory(inTheWay);
+        h.dialogs.answerFile(QString::fromStdString(inTheWay));
+        h.dialogs.answerNo();
+        m.mnuSaveAs_Click();
+        QCOMPARE(h.dialogs.texts().last(), QStringLiteral("This file already exists. Overwrite it?"));
+        QVERIFY(std::filesystem::is_directory(inTheWay));
+        QCOMPARE(Defines::RomPath, h.romPath);
+        QVERIFY(m.Changed);
+    }
+
     void saveAsWhoseCopyFailsKeepsTheRomPath()
     {
         UiHarness h;

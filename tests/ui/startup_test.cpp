@@ -188,6 +188,37 @@ private slots:
         QVERIFY(!m.Changed);
     }
 
+    void fileOpenAfterSaveAsStartsTheOpenDialogAfresh()
+    {
+        UiHarness h;
+        QVERIFY(h.start());
+        MainForm &m = h.main();
+        const std::string copy = h.folder->file("copy.gb");
+        h.dialogs.answerFile(QString::fromStdString(copy));
+        m.mnuSaveAs_Click();
+        QCOMPARE(Defines::RomPath, copy);
+        h.dialogs.clear();
+
+        // The dialog control went with the start-up window: its title and file name are the stored ones.
+        h.dialogs.answerFile(QString::fromStdString(h.romPath));
+        m.mnuOpen_Click();
+        QCOMPARE(h.dialogs.asked().size(), 1);
+        const ScriptedDialogs::Asked &open = h.dialogs.asked()[0];
+        QCOMPARE(open.kind, ScriptedDialogs::Kind::Open);
+        QCOMPARE(open.text, QStringLiteral("Tovrane - Open ROM File"));
+        QVERIFY(open.fileName.isEmpty());
+        QCOMPARE(open.initDir, QString::fromStdString(h.folder->path()));
+        QVERIFY(h.chooseVersion(0));
+        QCOMPARE(Defines::RomPath, h.romPath);
+
+        // Save As after it starts from the newly opened ROM.
+        h.dialogs.clear();
+        h.dialogs.answerCancel();
+        m.mnuSaveAs_Click();
+        QCOMPARE(h.dialogs.asked()[0].text, QStringLiteral("Tovrane - Save ROM File As"));
+        QCOMPARE(h.dialogs.asked()[0].fileName, QString::fromStdString(h.romPath));
+    }
+
     void exitAndCloseBoxAskTheRightQuestion()
     {
         UiHarness h;

@@ -8,6 +8,7 @@
 #include "pictures/WarpSymbols.h"
 
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QLabel>
 
 #include <cstdio>
@@ -68,6 +69,12 @@ private slots:
         QCOMPARE(w.ToMap->text(), QStringLiteral("37"));
         QCOMPARE(w.ToPoint->text(), QStringLiteral("1"));
         QVERIFY(w.Label4->isHidden());
+        // The note keeps its place and size and still shows whole in our wider font.
+        QCOMPARE(w.Label3->geometry(), Twips::rect(1920, 840, 2055, 495));
+        QVERIFY(QFontMetrics(w.Label3->font())
+                    .boundingRect(QRect(0, 0, w.Label3->width(), 10000), Qt::TextWordWrap, w.Label3->text())
+                    .height()
+                <= w.Label3->height());
         // The pictures: 33 x 33, 24-bit, white ground, red frame when selected.
         const QImage &sel = WarpSymbols::WarpSel(), &non = WarpSymbols::WarpToNon();
         QCOMPARE(sel.size(), QSize(33, 33));
@@ -109,7 +116,7 @@ private slots:
         UiHarness h;
         WarpMapSetup s;
         s.map = 2; // Tiny House, 5 x 3
-        s.warps = {{{1, 1, 0, 0}}};
+        s.warps = {{{1, 1, 0, 0}}, {{2, 10, 0, 0}}}; // warp 1 lies beyond the map's right edge
         s.warpToPos = 1; // no warp-to table
         LayWarps(h, s);
         QVERIFY(h.start());
@@ -127,6 +134,12 @@ private slots:
         // Cells beyond the map stay hidden, so no click lands outside it.
         QVERIFY(w.MapTile->cellVisible(16 * 4 + 15));
         QVERIFY(!w.MapTile->cellVisible(16 * 5) && !w.MapTile->cellVisible(16 * 24));
+        // A symbol is placed by the view's window, not the map's size: beyond the frame,
+        // over hidden cells, and a press there reaches it.
+        QCOMPARE(VisibleSymbols(w), QList<int>({0, 1}));
+        QCOMPARE(SymbolAt(w, 1), QPoint(4920, 1080));
+        PressAt(w.client(), QPoint(4920, 1080) / 15 + QPoint(4, 4));
+        QCOMPARE(w.SelWarp, std::int16_t(1));
 
         QTest::mouseClick(w.CheckGrid, Qt::LeftButton);
         QCOMPARE(lines(), QList<int>({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}));
@@ -303,6 +316,29 @@ private slots:
         QCOMPARE(h.dialogs.asked()[0].kind, ScriptedDialogs::Kind::Error);
         QVERIFY(h.dialogs.asked()[0].text.contains(QStringLiteral("game.gb")));
         QVERIFY(!w.Loaded() && h.main().Visible());
+    }
+
+    void aRomGoneAtAModeSwitchHandsBackWithoutAQuestion()
+    {
+        UiHarness h;
+        LayWarps(h, Pallet());
+        QVERIFY(h.start());
+        WarpEditForm &w = OpenWarpEditor();
+        UiHarness::pressCell(w.MapTile, 0);
+        const auto rom = TestFiles::ReadBytes(h.romPath);
+        QVERIFY(std::remove(h.romPath.c_str()) == 0);
+        // The switch runs inside the option button's own signal, which the hand-back unloads.
+        QTest::mouseClick(w.EditWarpTo, Qt::LeftButton);
+        QCoreApplication::processEvents();
+        QCOMPARE(h.dialogs.asked().size(), 1);
+        QCOMPARE(h.dialogs.asked()[0].kind, ScriptedDialogs::Kind::Error);
+        QVERIFY(!w.Loaded() && h.main().Visible());
+
+        // With the ROM back, the next opening starts afresh in warp mode.
+        h.folder->writeBytes("game.gb", rom);
+        OpenWarpEditor();
+        QVERIFY(w.EditWarps->isChecked() && !w.Changed);
+        QCOMPARE(SymbolAt(w, 0), Square(4, 5));
     }
 };
 

@@ -118,6 +118,26 @@ private slots:
         QVERIFY(h.dialogs.asked().isEmpty());
     }
 
+    void clickingTheChosenSlotShowsItAgainAndArrowKeysChooseSlots()
+    {
+        UiHarness h;
+        QVERIFY(startAndOpen(h));
+        WildEditForm &w = wild();
+        clickSlot(3);
+        w.SelLevel->setText("12.7");
+        clickSlot(3); // a click on the chosen slot is a slot choice too
+        QCOMPARE(w.SelLevel->text(), QStringLiteral("12"));
+        QCOMPARE(int(w.WildData[3][1]), 12);
+
+        QVERIFY(QTest::qWaitForWindowActive(w.window()));
+        w.PokeNum[3]->setFocus();
+        QTest::keyClick(w.PokeNum[3], Qt::Key_Down);
+        QVERIFY(w.PokeNum[4]->isChecked());
+        QCOMPARE(w.CurSlot, std::int16_t(4));
+        QCOMPARE(w.SelLevel->text(), QStringLiteral("30"));
+        QCOMPARE(w.SelPoke->currentIndex(), 0);
+    }
+
     void choosingASpeciesChangesOnlyThatSlot()
     {
         UiHarness h;

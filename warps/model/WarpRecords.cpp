@@ -106,13 +106,14 @@ std::optional<int> WholeByte(const std::string &text)
         ++begin;
     while (end > begin && blank(text[end - 1]))
         --end;
-    if (begin == end || end - begin > 3)
+    if (begin == end)
         return std::nullopt;
     int value = 0;
     for (std::size_t i = begin; i < end; ++i) {
         if (!std::isdigit(static_cast<unsigned char>(text[i])))
             return std::nullopt;
-        value = 10 * value + (text[i] - '0');
+        // Leading zeros are allowed; the value is capped before it could overflow.
+        value = std::min(10 * value + (text[i] - '0'), 256);
     }
     if (value > 255)
         return std::nullopt;
