@@ -10,7 +10,6 @@
 #include "core/ui/Dialogs.h"
 #include "core/ui/SaveSteps.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 namespace {
