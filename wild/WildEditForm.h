@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/ui/Form.h"
-#include "wild/model/SpeciesList.h"
+#include "wild/model/PokemonList.h"
 #include "wild/model/WildSlots.h"
 
 #include <cstdint>
@@ -24,7 +24,7 @@ public:
     // --- Variables of the window (kept while it is unloaded) ---
     WildSlots::Table WildData{}; // (slot, 1) level, (slot, 2) species value
     std::int16_t CurSlot = 0;    // the slot the change frame shows
-    SpeciesList Species;         // PokeTab and PokeList
+    PokemonList Species;         // PokeTab and PokeList
 
     // --- Controls (null while the window is unloaded) ---
     QGroupBox *Frame1 = nullptr;

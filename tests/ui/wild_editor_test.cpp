@@ -254,7 +254,7 @@ private slots:
         QVERIFY(h.main().Visible());
     }
 
-    void malformedSpeciesListHandsBackToTheMainWindow()
+    void malformedPokemonListHandsBackToTheMainWindow()
     {
         UiHarness h;
         QVERIFY(!startAndOpen(h, "2\n01,One,1\n02,Two,x\n"));

@@ -11,7 +11,7 @@ from .facts import TILES_LOADED, VERSIONS, Version, check
 from .mapcomments import block_sharing
 from .maptable import map_lines, strip_positions
 from .records import check_object_records, record_layouts
-from .species import species_lines, species_names
+from .pokemon import species_lines, species_names
 from .tilesets import first_pictures, tileset_lines
 from .writing import write_lines
 

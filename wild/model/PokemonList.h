@@ -6,7 +6,7 @@
 
 // The species list "Pokemon.tvr": N, then N records of (species value in hex, name,
 // list number). Failures throw DataFileError naming the file, the line and the problem.
-class SpeciesList
+class PokemonList
 {
 public:
     // PokeTab(v, 1..3): value, name, list number, by species value 0..255.

@@ -1,7 +1,7 @@
 #include "core/DataFileError.h"
 #include "core/Defines.h"
 #include "support/TestFiles.h"
-#include "wild/model/SpeciesList.h"
+#include "wild/model/PokemonList.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 
 namespace {
 
-class WildSpeciesListTest : public ::testing::Test
+class WildPokemonListTest : public ::testing::Test
 {
 protected:
     void SetUp() override
@@ -18,7 +18,7 @@ protected:
         Defines::ProgramFolder = tmp.path();
     }
 
-    SpeciesList &Read(const std::string &text)
+    PokemonList &Read(const std::string &text)
     {
         tmp.writeText("Pokemon.tvr", text);
         list->Read("Pokemon.tvr");
@@ -26,15 +26,15 @@ protected:
     }
 
     TempFolder tmp;
-    std::unique_ptr<SpeciesList> list = std::make_unique<SpeciesList>();
+    std::unique_ptr<PokemonList> list = std::make_unique<PokemonList>();
 };
 
 } // namespace
 
-TEST_F(WildSpeciesListTest, RecordsArePlacedByValueAndListNumberLaterOnesWinning)
+TEST_F(WildPokemonListTest, RecordsArePlacedByValueAndListNumberLaterOnesWinning)
 {
     // Any order, either case, quoted or bare names, CRLF, blank lines; nothing after N records is read.
-    const SpeciesList &s = Read("6\r\n\r\n a5 , \"Mr, Mime\" , 3\r\nFF,Nidoran♀,1\r\n10,First,2\n10,Second,4\n"
+    const PokemonList &s = Read("6\r\n\r\n a5 , \"Mr, Mime\" , 3\r\nFF,Nidoran♀,1\r\n10,First,2\n10,Second,4\n"
                                 "20,Third,4\n30,Far,9\nnot read\n\"");
     EXPECT_EQ(s.Count, 6);
     EXPECT_EQ(s.PokeTab[0xA5][1], Cell::number(0xA5));
@@ -54,7 +54,7 @@ TEST_F(WildSpeciesListTest, RecordsArePlacedByValueAndListNumberLaterOnesWinning
     EXPECT_EQ(s.EntryOf(0x30), -1);
 }
 
-TEST_F(WildSpeciesListTest, RereadingFillsOverAndAFailedReadingChangesNothing)
+TEST_F(WildPokemonListTest, RereadingFillsOverAndAFailedReadingChangesNothing)
 {
     Read("2\n01,One,1\n02,Two,2\n");
     Read("1\n03,Three,1\n");
@@ -66,7 +66,7 @@ TEST_F(WildSpeciesListTest, RereadingFillsOverAndAFailedReadingChangesNothing)
     EXPECT_TRUE(list->PokeTab[4][2].isEmpty());
 }
 
-TEST_F(WildSpeciesListTest, MalformedListsNameFileLineAndProblem)
+TEST_F(WildPokemonListTest, MalformedListsNameFileLineAndProblem)
 {
     const struct
     {

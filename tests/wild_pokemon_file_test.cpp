@@ -4,7 +4,7 @@
 
 #include "core/DataFileError.h"
 #include "core/Defines.h"
-#include "wild/model/SpeciesList.h"
+#include "wild/model/PokemonList.h"
 
 #include <gtest/gtest.h>
 
@@ -17,14 +17,14 @@ namespace {
 
 constexpr int LastGameValue = 0xBE; // the games' species values are 0x00..0xBE
 
-class WildSpeciesFileTest : public ::testing::Test
+class WildPokemonFileTest : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
         Defines::Reset();
         Defines::ProgramFolder = TOVRANE_DATA_DIR;
-        list = std::make_unique<SpeciesList>();
+        list = std::make_unique<PokemonList>();
         try {
             list->Read("Pokemon.tvr");
         } catch (const DataFileError &e) {
@@ -34,12 +34,12 @@ protected:
 
     void TearDown() override { Defines::Reset(); }
 
-    std::unique_ptr<SpeciesList> list; // large tables: not on the stack
+    std::unique_ptr<PokemonList> list; // large tables: not on the stack
 };
 
 } // namespace
 
-TEST_F(WildSpeciesFileTest, EveryGameValueHasOneNamedEntryAndEveryEntryOneValue)
+TEST_F(WildPokemonFileTest, EveryGameValueHasOneNamedEntryAndEveryEntryOneValue)
 {
     const int n = list->Count;
     EXPECT_EQ(n, LastGameValue + 1);
@@ -77,7 +77,7 @@ TEST_F(WildSpeciesFileTest, EveryGameValueHasOneNamedEntryAndEveryEntryOneValue)
     }
 }
 
-TEST_F(WildSpeciesFileTest, NamesKeepTheirUtf8SignsAndTheListStartsAtTheFirstPokedexSpecies)
+TEST_F(WildPokemonFileTest, NamesKeepTheirUtf8SignsAndTheListStartsAtTheFirstPokedexSpecies)
 {
     EXPECT_EQ(list->PokeTab[0x03][2].str(), "Nidoran♂");
     EXPECT_EQ(list->PokeTab[0x0F][2].str(), "Nidoran♀");

@@ -1,4 +1,4 @@
-#include "SpeciesList.h"
+#include "PokemonList.h"
 
 #include "core/DataFileText.h"
 
@@ -154,7 +154,7 @@ struct Record
 
 } // namespace
 
-void SpeciesList::Read(const std::string &fileName)
+void PokemonList::Read(const std::string &fileName)
 {
     const std::string path = Defines::InProgramFolder(fileName);
     const std::string text = ReadDataFileText(path);
@@ -214,7 +214,7 @@ void SpeciesList::Read(const std::string &fileName)
     Count = int(n);
 }
 
-int SpeciesList::EntryOf(int v) const
+int PokemonList::EntryOf(int v) const
 {
     if (v < 0 || v > 255)
         return -1;
@@ -224,7 +224,7 @@ int SpeciesList::EntryOf(int v) const
     return int(listNumber - 1);
 }
 
-std::string SpeciesList::NameOf(int v) const
+std::string PokemonList::NameOf(int v) const
 {
     return v >= 0 && v <= 255 ? PokeTab[v][2].str() : std::string();
 }
