@@ -6,17 +6,11 @@
 #include "Defines.h"
 
 #include <array>
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <limits>
 #include <vector>
 
 namespace {
 
-namespace fs = std::filesystem;
 
 
 bool IsLineEnd(const std::string &text, std::size_t pos)

@@ -1,16 +1,12 @@
 #include "EventTables.h"
 
+#include "core/DataFileLines.h"
 #include "core/DataFileText.h"
 
 #include "core/DataFileError.h"
 #include "core/Defines.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <limits>
 #include <vector>
 
@@ -24,7 +20,6 @@ std::int16_t EventTypeLast = 0;
 
 namespace {
 
-namespace fs = std::filesystem;
 using namespace EventTables;
 
 const char *const ColumnNames[TypeColumns] = {
@@ -34,36 +29,14 @@ const char *const ColumnNames[TypeColumns] = {
 const char *const PropertyNames[PropertyCount] = {"Text String Number", "Picture Number", "Movement 1",
                                                   "Movement 2", "Item", "Pokémon Set", "Trainer Type"};
 
-struct Line
-{
-    int number = 0; // 1-based line of the file
-    std::string text;
-};
-
 // The data file as lines (LF or CRLF), with its full path for the messages.
 class DataFile
 {
 public:
     explicit DataFile(const std::string &fileName)
         : m_path(Defines::InProgramFolder(fileName))
+        , m_lines(SplitDataLines(ReadDataFileText(m_path)))
     {
-        std::string text;
-        try {
-            text = ReadDataFileText(m_path);
-        } catch (const DataFileError &e) {
-            fail(0, e.problem());
-        }
-        std::size_t start = 0;
-        while (start < text.size()) {
-            std::size_t end = text.find('\n', start);
-            if (end == std::string::npos)
-                end = text.size();
-            std::string line = text.substr(start, end - start);
-            if (!line.empty() && line.back() == '\r')
-                line.pop_back();
-            m_lines.push_back({int(m_lines.size()) + 1, line});
-            start = end + 1;
-        }
     }
 
     [[noreturn]] void fail(int line, const std::string &problem) const
@@ -73,13 +46,13 @@ public:
 
     // The data lines: everything after the two header lines (read whole and ignored),
     // blank lines left out. There must be at least one.
-    std::vector<Line> dataLines() const
+    std::vector<DataLine> dataLines() const
     {
         if (m_lines.size() < 2)
             fail(int(m_lines.size()), "the file ends before its two header lines are complete");
-        std::vector<Line> out;
+        std::vector<DataLine> out;
         for (std::size_t i = 2; i < m_lines.size(); ++i)
-            if (m_lines[i].text.find_first_not_of(" \t") != std::string::npos)
+            if (!m_lines[i].blank())
                 out.push_back(m_lines[i]);
         if (out.empty())
             fail(int(m_lines.size()), "the file has no data line after its two header lines");
@@ -89,38 +62,11 @@ public:
     // The fields of a line: comma-separated; a field in double quotes is text (commas
     // allowed inside), a whole decimal number is a number, nothing is an empty cell, and
     // anything else is kept as text.
-    std::vector<Cell> fields(const Line &line, std::size_t expected, const std::string &what) const
+    std::vector<Cell> fields(const DataLine &line, std::size_t expected, const std::string &what) const
     {
         std::vector<Cell> out;
-        const std::string &s = line.text;
-        std::size_t pos = 0;
-        for (;;) {
-            while (pos < s.size() && (s[pos] == ' ' || s[pos] == '\t'))
-                ++pos;
-            if (pos < s.size() && s[pos] == '"') {
-                const std::size_t close = s.find('"', pos + 1);
-                if (close == std::string::npos)
-                    fail(line.number, "a quoted text in " + what + " has no closing quote");
-                out.push_back(Cell::text(s.substr(pos + 1, close - pos - 1)));
-                pos = close + 1;
-                while (pos < s.size() && (s[pos] == ' ' || s[pos] == '\t'))
-                    ++pos;
-                if (pos < s.size() && s[pos] != ',')
-                    fail(line.number, "there is text after the closing quote of a field in " + what);
-            } else {
-                std::size_t end = s.find(',', pos);
-                if (end == std::string::npos)
-                    end = s.size();
-                std::string token = s.substr(pos, end - pos);
-                while (!token.empty() && (token.back() == ' ' || token.back() == '\t'))
-                    token.pop_back();
-                out.push_back(Classify(token));
-                pos = end;
-            }
-            if (pos >= s.size())
-                break;
-            ++pos; // the comma
-        }
+        for (const DataField &f : SplitDataFields(m_path, line, what))
+            out.push_back(f.quoted ? Cell::text(f.text) : Classify(f.text));
         if (out.size() != expected)
             fail(line.number, what + " has " + std::to_string(out.size()) + " fields instead of "
                                   + std::to_string(expected));
@@ -167,11 +113,11 @@ private:
     }
 
     std::string m_path;
-    std::vector<Line> m_lines;
+    std::vector<DataLine> m_lines;
 };
 
 // Checks one type line, naming the type; returns nothing, throws on the first problem.
-void CheckTypeRow(const DataFile &file, const Line &line, int type, const std::vector<Cell> &row)
+void CheckTypeRow(const DataFile &file, const DataLine &line, int type, const std::vector<Cell> &row)
 {
     const std::string of = " of event type " + std::to_string(type) + " (" + row[TypeName].str() + ")";
     auto field = [&](int column) { return std::string("the ") + ColumnNames[column] + of; };
@@ -196,12 +142,12 @@ namespace EventTables {
 void ReadEventTypes(const std::string &fileName)
 {
     const DataFile file(fileName);
-    const std::vector<Line> lines = file.dataLines();
+    const std::vector<DataLine> lines = file.dataLines();
     if (lines.size() > std::size_t(TypeRows))
         file.fail(lines[TypeRows].number, "there are more than 33 event type lines; event types run from 0 to 32");
 
     std::vector<std::vector<Cell>> rows;
-    for (const Line &line : lines) {
+    for (const DataLine &line : lines) {
         const int type = int(rows.size());
         rows.push_back(file.fields(line, TypeColumns, "the line of event type " + std::to_string(type)));
         CheckTypeRow(file, line, type, rows.back());
@@ -216,10 +162,10 @@ void ReadEventTypes(const std::string &fileName)
 void ReadMapEvents(const std::string &fileName)
 {
     const DataFile file(fileName);
-    const std::vector<Line> lines = file.dataLines();
+    const std::vector<DataLine> lines = file.dataLines();
 
     std::vector<std::pair<int, std::vector<Cell>>> rows;
-    for (const Line &line : lines) {
+    for (const DataLine &line : lines) {
         std::vector<Cell> row = file.fields(line, MapColumns, "the line");
         if (row[0].isEmpty())
             file.fail(line.number, "the map number is missing");
