@@ -8,15 +8,17 @@
 
 #include <gtest/gtest.h>
 
+#include "core/HexText.h"
+
 #include <limits>
 
 using namespace BlockEditRules;
 
 TEST(BlockRules, HexCaptionsAndChooserLimits)
 {
-    EXPECT_EQ(Hex2(10), "0A");
-    EXPECT_EQ(Hex2(0x80 + 0x80), "100");
-    EXPECT_EQ(Hex2(-1), "-01"); // a negative block offset
+    EXPECT_EQ(HexTwoDigits(10), "0A");
+    EXPECT_EQ(HexTwoDigits(0x80 + 0x80), "100");
+    EXPECT_EQ(HexTwoDigits(-1), "-01"); // a negative block offset
     EXPECT_EQ(SlotOfTop(1081), -1);
     // The chooser has 160 cells whatever the table says.
     EXPECT_EQ(LastShownTile(Cell::number(223)), 159);

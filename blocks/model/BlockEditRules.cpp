@@ -1,5 +1,7 @@
 #include "BlockEditRules.h"
 
+#include "core/HexText.h"
+
 #include <algorithm>
 #include <cstdio>
 
@@ -51,24 +53,14 @@ bool InTileset(int block, int lastBlock)
     return block >= 0 && block <= lastBlock;
 }
 
-std::string Hex2(std::int64_t v)
-{
-    const bool negative = v < 0;
-    const unsigned long long magnitude = negative ? 0ULL - static_cast<unsigned long long>(v)
-                                                  : static_cast<unsigned long long>(v);
-    char digits[24];
-    std::snprintf(digits, sizeof digits, "%02llX", magnitude);
-    return (negative ? "-" : "") + std::string(digits);
-}
-
 std::string BlockHexCaption(std::int64_t blockByte)
 {
-    return "Building Block Hex Value: " + Hex2(blockByte);
+    return "Building Block Hex Value: " + HexTwoDigits(blockByte);
 }
 
 std::string TileHexCaption(std::int64_t tile)
 {
-    return "Tile Hex Value: " + Hex2(tile);
+    return "Tile Hex Value: " + HexTwoDigits(tile);
 }
 
 } // namespace BlockEditRules

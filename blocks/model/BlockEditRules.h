@@ -42,10 +42,6 @@ int ScrollMax(int lastBlock);
 // Whether a block number names a block of the current tileset (0..LastBlock).
 bool InTileset(int block, int lastBlock);
 
-// Upper-case hexadecimal digits, at least two ("0A", "3F", "100"). A negative value
-// (a block offset below zero) shows a minus sign before the digits of its magnitude.
-std::string Hex2(std::int64_t v);
-
 // "Building Block Hex Value: " with the block's byte, "Tile Hex Value: " with the tile.
 std::string BlockHexCaption(std::int64_t blockByte);
 std::string TileHexCaption(std::int64_t tile);

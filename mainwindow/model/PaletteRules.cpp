@@ -1,5 +1,7 @@
 #include "PaletteRules.h"
 
+#include "core/HexText.h"
+
 #include <algorithm>
 #include <cstdio>
 
@@ -37,13 +39,7 @@ Pick PickWithinRange(std::int16_t b, std::int16_t lastBlock)
 
 std::string HexCaption(int blockByte)
 {
-    // Widened so that the magnitude of the most negative int still fits.
-    const long long value = blockByte;
-    const unsigned long long magnitude = value < 0 ? 0ULL - static_cast<unsigned long long>(value)
-                                                   : static_cast<unsigned long long>(value);
-    char digits[32];
-    std::snprintf(digits, sizeof digits, "%02llX", magnitude);
-    return std::string("Hex: ") + (value < 0 ? "-" : "") + digits;
+    return "Hex: " + HexTwoDigits(blockByte);
 }
 
 } // namespace PaletteRules
