@@ -2,6 +2,7 @@
 // load and moving the selected record with a press on the map.
 #include "EventEditForm.h"
 
+#include "core/ui/FrameLines.h"
 #include "core/ui/ImageControl.h"
 #include "core/Defines.h"
 #include "core/MapData.h"
@@ -142,30 +143,12 @@ void EventEditForm::VScroll_Change()
 
 EventGridLines EventEditForm::CurrentGrid() const
 {
-    EventGridLines g;
-    if (!Shape2)
-        return g;
-    g.ShapeWidth = Shape2->Width();
-    g.ShapeHeight = Shape2->Height();
-    for (int n = 1; n <= EventGridLines::Lines; ++n) {
-        g.LineVisible[n] = !Line[n]->isHidden();
-        g.LineX2[n] = Line[n]->X2();
-        g.LineY2[n] = Line[n]->Y2();
-    }
-    return g;
+    return FrameLines::Read<EventGridLines>(Shape2, Line, EventGridLines::Lines);
 }
 
 void EventEditForm::ApplyGrid(const EventGridLines &g)
 {
-    Shape2->setWidthTwips(g.ShapeWidth);
-    Shape2->setHeightTwips(g.ShapeHeight);
-    for (int n = 1; n <= EventGridLines::Lines; ++n) {
-        Line[n]->setVisible(g.LineVisible[n]);
-        if (EventGridLines::IsVertical(n))
-            Line[n]->setY2(g.LineY2[n]);
-        else
-            Line[n]->setX2(g.LineX2[n]);
-    }
+    FrameLines::Apply(g, Shape2, Line, EventGridLines::Lines);
 }
 
 void EventEditForm::CheckGrid_Click()

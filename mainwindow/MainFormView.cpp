@@ -3,6 +3,7 @@
 
 #include "core/Defines.h"
 #include "core/MapData.h"
+#include "core/ui/FrameLines.h"
 #include "core/ui/CellGrid.h"
 #include "core/ui/Dialogs.h"
 #include "core/ui/LineControl.h"
@@ -51,30 +52,12 @@ void MainForm::VScroll_Change()
 
 ViewFrame MainForm::CurrentFrame() const
 {
-    ViewFrame f;
-    if (!Shape2)
-        return f;
-    f.ShapeWidth = Shape2->Width();
-    f.ShapeHeight = Shape2->Height();
-    for (int k = 1; k <= 12; ++k)
-        f.LineVisible[k] = !Line[k]->isHidden();
-    for (int k = 1; k <= 7; ++k)
-        f.LineY2[k] = Line[k]->Y2();
-    for (int k = 8; k <= 12; ++k)
-        f.LineX2[k] = Line[k]->X2();
-    return f;
+    return FrameLines::Read<ViewFrame>(Shape2, Line, 12);
 }
 
 void MainForm::ApplyFrame(const ViewFrame &f)
 {
-    Shape2->setWidthTwips(f.ShapeWidth);
-    Shape2->setHeightTwips(f.ShapeHeight);
-    for (int k = 1; k <= 12; ++k)
-        Line[k]->setVisible(f.LineVisible[k]);
-    for (int k = 1; k <= 7; ++k)
-        Line[k]->setY2(f.LineY2[k]);
-    for (int k = 8; k <= 12; ++k)
-        Line[k]->setX2(f.LineX2[k]);
+    FrameLines::Apply(f, Shape2, Line, 12);
 }
 
 void MainForm::mnuGridlines_Click()

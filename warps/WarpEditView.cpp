@@ -2,6 +2,7 @@
 // on the square grid, and the two clicks that select and move records.
 #include "WarpEditForm.h"
 
+#include "core/ui/FrameLines.h"
 #include "core/ui/ImageControl.h"
 #include "core/Defines.h"
 #include "core/SquareGrid.h"
@@ -52,30 +53,12 @@ void WarpEditForm::CreateMapView()
 
 SquareViewFrame WarpEditForm::CurrentFrame() const
 {
-    SquareViewFrame f;
-    if (!Shape2)
-        return f;
-    f.ShapeWidth = Shape2->Width();
-    f.ShapeHeight = Shape2->Height();
-    for (int k = 1; k <= SquareViewFrame::LineCount; ++k) {
-        f.LineVisible[k] = !Line[k]->isHidden();
-        f.LineX2[k] = Line[k]->X2();
-        f.LineY2[k] = Line[k]->Y2();
-    }
-    return f;
+    return FrameLines::Read<SquareViewFrame>(Shape2, Line, SquareViewFrame::LineCount);
 }
 
 void WarpEditForm::ApplyFrame(const SquareViewFrame &f)
 {
-    Shape2->setWidthTwips(f.ShapeWidth);
-    Shape2->setHeightTwips(f.ShapeHeight);
-    for (int k = 1; k <= SquareViewFrame::LineCount; ++k) {
-        Line[k]->setVisible(f.LineVisible[k]);
-        if (SquareViewFrame::IsVertical(k))
-            Line[k]->setY2(f.LineY2[k]);
-        else
-            Line[k]->setX2(f.LineX2[k]);
-    }
+    FrameLines::Apply(f, Shape2, Line, SquareViewFrame::LineCount);
 }
 
 void WarpEditForm::CheckGrid_Click()

@@ -15,6 +15,7 @@ struct ViewFrame
 
     // The stored state: every line visible, full length, the frame 8 x 6 blocks.
     static ViewFrame Design();
+    static bool IsVertical(int k) { return k >= 1 && k <= 7; }
     static int LineX(int k);    // x of vertical line k (1..7)
     static int LineY(int k);    // y of horizontal line 7 + k (k = 1..5)
 
