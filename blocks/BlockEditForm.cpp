@@ -23,7 +23,6 @@ using namespace BlockEditRules;
 
 namespace {
 
-const QString DiscardQuestion = QStringLiteral("Discard the changes you have made?");
 const QColor FrameRed(255, 0, 0);
 
 QLabel *makeLabel(QWidget *parent, const QString &text, int left, int top, int width, int height)
@@ -143,7 +142,7 @@ void BlockEditForm::Form_Load()
 
 void BlockEditForm::Form_Unload(int &Cancel)
 {
-    if (Changed && !Dialogs::Ask(DiscardQuestion)) {
+    if (Changed && !Dialogs::AskDiscard()) {
         Cancel = 1;
         return;
     }

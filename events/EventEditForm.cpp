@@ -24,7 +24,6 @@
 
 namespace {
 
-const QString DiscardQuestion = QStringLiteral("Discard the changes you have made?");
 const QString NoEventsMessage = QStringLiteral(
     "There are no events of that type on this map (or the addresses for them have not been found).");
 const char *const EventTypeFile = "EventTypes.tvr";
@@ -202,7 +201,7 @@ void EventEditForm::Form_Activate()
 void EventEditForm::Form_Unload(int &Cancel)
 {
     if (Changed) {
-        if (!Dialogs::Ask(DiscardQuestion)) {
+        if (!Dialogs::AskDiscard()) {
             Cancel = 1;
             return;
         }

@@ -25,7 +25,6 @@
 
 namespace {
 
-const QString DiscardQuestion = QStringLiteral("Discard the changes you have made?");
 const QString ExitUnsavedQuestion = QStringLiteral("Exit without saving the changes you have made?");
 const QString ExitQuestion = QStringLiteral("Do you want to exit Tovrane?");
 
@@ -193,7 +192,7 @@ void MainForm::Form_Activate()
 void MainForm::mnuOpen_Click()
 {
     if (Changed) {
-        if (!Dialogs::Ask(DiscardQuestion))
+        if (!Dialogs::AskDiscard())
             return;
         Changed = false;
     }

@@ -92,7 +92,7 @@ void MainForm::Command2_Click()
         return;
     const bool wasChanged = Changed;
     if (Changed) {
-        if (!Dialogs::Ask(QStringLiteral("Discard the changes you have made?")))
+        if (!Dialogs::AskDiscard())
             return;
         Changed = false;
     }

@@ -27,7 +27,6 @@
 
 namespace {
 
-const QString DiscardQuestion = QStringLiteral("Discard the changes you have made?");
 
 QLabel *MakeLabel(QWidget *parent, const QString &caption, int left, int top, int width, int height)
 {
@@ -155,7 +154,7 @@ void WarpEditForm::Form_Load()
 
 void WarpEditForm::Form_Unload(int &Cancel)
 {
-    if (Changed && !Dialogs::Ask(DiscardQuestion)) {
+    if (Changed && !Dialogs::AskDiscard()) {
         Cancel = 1;
         return;
     }

@@ -128,7 +128,7 @@ void WildEditForm::Form_Load()
 // Asked at every close: the editor keeps no record of unsaved changes.
 void WildEditForm::Form_Unload(int &Cancel)
 {
-    if (!Dialogs::Ask(QStringLiteral("Discard the changes you have made?"))) {
+    if (!Dialogs::AskDiscard()) {
         Cancel = 1;
         return;
     }

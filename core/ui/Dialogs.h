@@ -33,6 +33,9 @@ inline bool Ask(const QString &text) { return backend().question(text); }
 inline void Inform(const QString &text) { backend().information(text); }
 inline void Error(const QString &text) { backend().error(text); }
 
+// The question every window asks before dropping unsaved changes.
+inline bool AskDiscard() { return Ask(QStringLiteral("Discard the changes you have made?")); }
+
 } // namespace Dialogs
 
 // Real message boxes and file dialogs.
