@@ -75,6 +75,10 @@ private:
 // Whole-file operations on ROM images and their copies.
 namespace RomFiles {
 
+// No Game Boy cartridge holds more than 8 MiB; a larger file is no ROM image, and no
+// position a data table gives can lie past it.
+constexpr std::int64_t MaximumRomSize = std::int64_t(8) << 20;
+
 // Every byte of the file at `path`. Throws RomError naming the file and the reason.
 std::vector<std::uint8_t> ReadAll(const std::string &path);
 
