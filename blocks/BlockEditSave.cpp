@@ -19,7 +19,7 @@ void BlockEditForm::SaveBlock_Click()
         buffer[std::size_t(j)] = CurBlock[j];
     const auto table = BlocksetWrite::TableWith(Defines::LastBlock, SelBlock, buffer);
 
-    // Every value and the table's place are checked before anything is written.
+    // Every value and the table's place are checked before anything is asked or written.
     if (!SaveSteps::Allowed(BlocksetWrite::FindValueWithoutByteForm(table)))
         return;
     std::string problem;
@@ -28,12 +28,9 @@ void BlockEditForm::SaveBlock_Click()
         Dialogs::Error(QString::fromStdString(problem));
         return;
     }
-
-    if (!SaveSteps::OfferBackup())
-        return;
     // On a failure BlockTiles keeps what the ROM holds, and the edits stay in the buffer
     // for another try.
-    if (!SaveSteps::Write([&] { BlocksetWrite::Write(Defines::RomPath, *position, table); }))
+    if (!SaveSteps::Save(std::nullopt, BlocksetWrite::PlanWrite(*position, table)))
         return;
 
     for (int j = 0; j < 16; ++j)

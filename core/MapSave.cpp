@@ -33,35 +33,25 @@ std::optional<std::string> FindValueWithoutByteForm(const Job &job)
     return std::nullopt;
 }
 
+WritePlan PlanWrite(const Job &job)
+{
+    const int offset = MapData::BlockOffset();
+    WritePlan plan;
+    plan.add("the border block", job.BorderPos, {job.BorderBlockNum + offset});
+    std::vector<int> blocks;
+    for (int r = 1; r <= RowsOnMap(); ++r)
+        for (int c = 1; c <= ColumnsOnMap(); ++c)
+            blocks.push_back(Defines::MapBlocks[r][c] + offset);
+    plan.add("the map's block data", job.MapBlockPos, std::move(blocks));
+    return plan;
+}
+
 void WriteMap(const std::string &romPath, const Job &job)
 {
     // Everything is checked before the first byte, so a refusal never leaves half a map.
     if (const auto problem = FindValueWithoutByteForm(job))
         throw RomError("The ROM " + romPath + " was not written. " + *problem, romPath, *problem);
-
-    RomFile rom;
-    rom.open(romPath, RomFile::Mode::ReadWrite);
-    const std::int64_t count = std::int64_t(RowsOnMap()) * ColumnsOnMap();
-    auto outside = [&](std::int64_t first, std::int64_t last) { return first < 1 || last > rom.size(); };
-    std::string problem;
-    if (outside(job.BorderPos, job.BorderPos))
-        problem = "the border block position " + std::to_string(job.BorderPos);
-    else if (count > 0 && outside(job.MapBlockPos, job.MapBlockPos + count - 1))
-        problem = "the map's block data at positions " + std::to_string(job.MapBlockPos) + " to "
-                  + std::to_string(job.MapBlockPos + count - 1);
-    if (!problem.empty()) {
-        const std::string reason = problem + " lies outside the file (1 to " + std::to_string(rom.size())
-                                   + "); nothing was written";
-        throw RomError("The ROM " + romPath + " was not written: " + reason + ".", romPath, reason);
-    }
-
-    const int offset = MapData::BlockOffset();
-    rom.PutRomByte(job.BorderPos, job.BorderBlockNum + offset);
-    std::int64_t pos = job.MapBlockPos;
-    for (int r = 1; r <= RowsOnMap(); ++r)
-        for (int c = 1; c <= ColumnsOnMap(); ++c)
-            rom.PutRomByte(pos++, Defines::MapBlocks[r][c] + offset);
-    rom.close();
+    PlanWrite(job).WriteTo(romPath);
 }
 
 void CopyRom(const std::string &from, const std::string &to)

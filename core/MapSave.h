@@ -1,5 +1,7 @@
 #pragma once
 
+#include "WritePlan.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -18,6 +20,10 @@ struct Job
 // 0..255), described for the user ("the border block" / "map block (row 3, column 7)"
 // with its value); nothing when every value fits.
 std::optional<std::string> FindValueWithoutByteForm(const Job &job);
+
+// The bytes a Save writes: the border byte at BorderPos, then every map byte row by row
+// from MapBlockPos (block number plus the block offset).
+WritePlan PlanWrite(const Job &job);
 
 // Opens the ROM at romPath, writes the border byte at BorderPos, then every map byte
 // row by row from MapBlockPos, and closes it. Throws RomError on any failure. The

@@ -77,15 +77,10 @@ void EventEditForm::TrainerType_Change() { PropertyChanged(6); }
 
 void EventEditForm::Command1_Click()
 {
-    // Every value must have its byte form before anything is asked or written.
-    if (!SaveSteps::Allowed(EventRecords::FindValueWithoutByteForm(EventData, EventCount, Type, Offsets)))
-        return;
-    if (!SaveSteps::OfferBackup())
-        return;
-    if (!SaveSteps::Write([this] {
-            EventRecords::WriteTable(Defines::RomPath, EventTables::TablePosition(Defines::CurMap, CurType),
-                                     EventData, EventCount, Type, Offsets);
-        }))
+    // Every value and position is checked before anything is asked or written.
+    const std::int64_t position = EventTables::TablePosition(Defines::CurMap, CurType);
+    if (!SaveSteps::Save(EventRecords::FindValueWithoutByteForm(EventData, EventCount, Type, Offsets),
+                         EventRecords::PlanWrite(position, EventData, EventCount, Type, Offsets)))
         return;
     Dialogs::Inform(SavedMessage);
     Changed = false;

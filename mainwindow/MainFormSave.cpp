@@ -52,11 +52,8 @@ void MainForm::mnuSave_Click()
 {
     if (!MapLoaded)
         return;
-    if (!SaveAllowed())
-        return;
-    if (!SaveSteps::OfferBackup())
-        return;
-    if (!WriteMapTo(Defines::RomPath))
+    const MapSave::Job job = CurrentJob(*this);
+    if (!SaveSteps::Save(MapSave::FindValueWithoutByteForm(job), MapSave::PlanWrite(job)))
         return;
     DrawPalette();
     Dialogs::Inform(SavedMessage);
@@ -79,7 +76,9 @@ void MainForm::mnuSaveAs_Click()
         if (!Dialogs::Ask(QStringLiteral("This file already exists. Overwrite it?")))
             return;
     }
-    if (!SaveAllowed())
+    // The copy holds the same bytes, so a map that does not fit this ROM would not fit it
+    // either: nothing is copied then.
+    if (!SaveAllowed() || !SaveSteps::Fits(MapSave::PlanWrite(CurrentJob(*this))))
         return;
 
     // Saving as the current ROM writes into it as Save does; it is never deleted first.

@@ -30,11 +30,7 @@ void WarpEditForm::Command1_Click()
 
     // Every value is checked before anything is asked or written.
     const WarpRecords::SaveCheck check = WarpRecords::PlanSave(job);
-    if (!SaveSteps::Allowed(check.Problem))
-        return;
-    if (!SaveSteps::OfferBackup())
-        return;
-    if (!SaveSteps::Write([&check] { WarpRecords::WriteRecords(Defines::RomPath, check.Plan); }))
+    if (!SaveSteps::Save(check.Problem, WarpRecords::PlanWrite(check.Plan)))
         return;
     // The selected warp keeps the destination it was saved with.
     if (check.Plan.DestinationPoint && check.Plan.DestinationMap) {

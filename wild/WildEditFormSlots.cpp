@@ -92,12 +92,8 @@ void WildEditForm::Command1_Click()
         Dialogs::Error(QString::fromUtf8(e.what()));
         return;
     }
-    // Every value is checked before the backup and the first write.
-    if (!SaveSteps::Allowed(WildSlots::FindValueWithoutByteForm(WildData)))
-        return;
-    if (!SaveSteps::OfferBackup())
-        return;
-    if (!SaveSteps::Write([this, P] { WildSlots::Write(Defines::RomPath, P, WildData); }))
+    // Every value and position is checked before the backup and the first write.
+    if (!SaveSteps::Save(WildSlots::FindValueWithoutByteForm(WildData), WildSlots::PlanWrite(P, WildData)))
         return;
     Dialogs::Inform(QStringLiteral("Your changes to the wild Pokémon have been saved!"));
 }

@@ -51,26 +51,21 @@ std::optional<std::int64_t> TablePosition(std::string &problem)
     return v;
 }
 
+WritePlan PlanWrite(std::int64_t position, const std::vector<Block> &table)
+{
+    std::vector<int> bytes;
+    for (const Block &block : table)
+        bytes.insert(bytes.end(), block.begin(), block.end());
+    WritePlan plan;
+    plan.add("the block table", position, std::move(bytes));
+    return plan;
+}
+
 void Write(const std::string &romPath, std::int64_t position, const std::vector<Block> &table)
 {
     if (const auto problem = FindValueWithoutByteForm(table))
         throw RomError("The ROM " + romPath + " was not written. " + *problem, romPath, *problem);
-
-    RomFile rom;
-    rom.open(romPath, RomFile::Mode::ReadWrite);
-    const std::int64_t count = std::int64_t(table.size()) * 16;
-    // Compared without forming position + count, which a wild table value could overflow.
-    if (count > 0 && (position < 1 || position > rom.size() || count > rom.size() - position + 1)) {
-        const std::string reason = "the block table (" + std::to_string(count) + " bytes from position "
-                                   + std::to_string(position) + ") lies outside the file (1 to "
-                                   + std::to_string(rom.size()) + "); nothing was written";
-        throw RomError("The ROM " + romPath + " was not written: " + reason + ".", romPath, reason);
-    }
-    std::int64_t pos = position;
-    for (const Block &block : table)
-        for (const std::int32_t tile : block)
-            rom.PutRomByte(pos++, tile);
-    rom.close();
+    PlanWrite(position, table).WriteTo(romPath);
 }
 
 } // namespace BlocksetWrite

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/WritePlan.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -24,6 +26,9 @@ std::optional<std::string> FindValueWithoutByteForm(const std::vector<Block> &ta
 // The table position of the current tileset (TilesetTable(CurTileset, 5)); nothing,
 // with `problem` set, when the cell holds no usable number.
 std::optional<std::int64_t> TablePosition(std::string &problem);
+
+// The table's bytes from `position` on, block by block, as the ROM write takes them.
+WritePlan PlanWrite(std::int64_t position, const std::vector<Block> &table);
 
 // Opens the ROM at romPath, writes the table from `position` on and closes it. The
 // values and the positions (all inside the file) are checked before the first byte,

@@ -4,6 +4,7 @@
 #include "core/Backup.h"
 #include "core/Defines.h"
 #include "core/RomFile.h"
+#include "core/WritePlan.h"
 
 namespace SaveSteps {
 
@@ -13,6 +14,14 @@ bool Allowed(const std::optional<std::string> &problem)
         return true;
     Dialogs::Error(QString::fromStdString(*problem));
     return false;
+}
+
+bool Fits(const WritePlan &plan)
+{
+    const auto problem = plan.Check(Defines::RomPath);
+    if (problem)
+        Dialogs::Error(QString::fromStdString(*problem));
+    return !problem;
 }
 
 bool OfferBackup()
@@ -35,6 +44,12 @@ bool Write(const std::function<void()> &write)
         return false;
     }
     return true;
+}
+
+bool Save(const std::optional<std::string> &problem, const WritePlan &plan)
+{
+    return Allowed(problem) && Fits(plan) && OfferBackup()
+           && Write([&plan] { plan.WriteTo(Defines::RomPath); });
 }
 
 } // namespace SaveSteps

@@ -4,13 +4,20 @@
 #include <optional>
 #include <string>
 
+class WritePlan;
+
 // The steps every editor's Save shares, each showing its own failure to the user:
-// a refused value, the backup question with the backup step, and the write itself.
-// Each returns false when the Save must stop, with nothing (more) written.
+// a refused value, a plan that does not fit the file, the backup question with the
+// backup step, and the write itself. Each returns false when the Save must stop, with
+// nothing (more) written.
 namespace SaveSteps {
 
 // A value without byte form (or another reason not to save), found before anything is written.
 bool Allowed(const std::optional<std::string> &problem);
+
+// Whether the ROM at RomPath can take the whole plan now (it opens and every position
+// lies inside it); otherwise the reason is shown.
+bool Fits(const WritePlan &plan);
 
 // "Make a backup of the ROM (…)?"; on Yes the backup step runs. False when the backup
 // could not be made: the ROM is untouched and the message says why.
@@ -18,5 +25,10 @@ bool OfferBackup();
 
 // Runs the write; a RomError it throws is shown and gives false.
 bool Write(const std::function<void()> &write);
+
+// A Save in its order: the values (problem), the plan against the file, the backup
+// offer, then the plan written into the ROM at RomPath. Nothing is asked or backed up
+// while a value or a position is refused.
+bool Save(const std::optional<std::string> &problem, const WritePlan &plan);
 
 } // namespace SaveSteps

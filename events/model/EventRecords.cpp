@@ -127,26 +127,24 @@ std::optional<std::string> FindValueWithoutByteForm(const DataTable &data, int c
     return std::nullopt;
 }
 
+WritePlan PlanWrite(std::int64_t position, const DataTable &data, int count, const TypeLayout &type,
+                    DisplayOffsets offsets)
+{
+    std::vector<int> bytes;
+    for (int r = 0; r < count; ++r)
+        for (int k = 1; k <= type.RecordLength; ++k)
+            bytes.push_back(int(ByteToWrite(data, r, k, type, offsets)));
+    WritePlan plan;
+    plan.add("the events", position, std::move(bytes));
+    return plan;
+}
+
 void WriteTable(const std::string &romPath, std::int64_t position, const DataTable &data, int count,
                 const TypeLayout &type, DisplayOffsets offsets)
 {
     if (const auto problem = FindValueWithoutByteForm(data, count, type, offsets))
         throw RomError("The ROM " + romPath + " was not written. " + *problem, romPath, *problem);
-
-    RomFile rom;
-    rom.open(romPath, RomFile::Mode::ReadWrite);
-    const std::int64_t bytes = std::int64_t(count) * type.RecordLength;
-    if (bytes > 0 && (position < 1 || position + bytes - 1 > rom.size())) {
-        const std::string reason = "the events at positions " + std::to_string(position) + " to "
-                                   + std::to_string(position + bytes - 1) + " lie outside the file (1 to "
-                                   + std::to_string(rom.size()) + "); nothing was written";
-        throw RomError("The ROM " + romPath + " was not written: " + reason + ".", romPath, reason);
-    }
-    std::int64_t p = position;
-    for (int r = 0; r < count; ++r)
-        for (int k = 1; k <= type.RecordLength; ++k)
-            rom.PutRomByte(p++, int(ByteToWrite(data, r, k, type, offsets)));
-    rom.close();
+    PlanWrite(position, data, count, type, offsets).WriteTo(romPath);
 }
 
 bool TextToNumber(const std::string &text, std::int32_t &out)

@@ -2,6 +2,7 @@
 
 #include "EventTables.h"
 #include "core/SquareGrid.h"
+#include "core/WritePlan.h"
 
 #include <array>
 #include <cstdint>
@@ -54,6 +55,11 @@ std::int64_t ByteToWrite(const DataTable &data, int r, int k, const EventTables:
 // for the user with the record, the property and the value; nothing when all fit.
 std::optional<std::string> FindValueWithoutByteForm(const DataTable &data, int count,
                                                     const EventTables::TypeLayout &type, DisplayOffsets offsets);
+
+// The bytes of records 0..count-1, every byte 1..RecordLength, back to back from the
+// 1-based position, as the ROM write takes them.
+WritePlan PlanWrite(std::int64_t position, const DataTable &data, int count, const EventTables::TypeLayout &type,
+                    DisplayOffsets offsets);
 
 // Writes records 0..count-1 (every byte 1..RecordLength, one byte each, back to back
 // from the 1-based position) into the ROM. The values and the positions (all inside

@@ -145,28 +145,38 @@ private slots:
         QCOMPARE(TestFiles::ReadBytes(h.romPath), h.game.rom);
     }
 
-    void missingRomIsReportedNotConfirmed()
+    // A ROM cut short after it was opened, or gone: the Save says why before asking
+    // anything, so a good backup is never replaced by the broken file.
+    void aSaveThatCannotBeWrittenAsksAndBacksUpNothing()
     {
         UiHarness h;
         QVERIFY(h.start());
         MainForm &m = h.main();
         UiHarness::pressCell(m.MapTile, 0);
-        std::filesystem::remove(h.romPath);
+        const std::string bak = h.romPath + ".BAK";
+        h.folder->writeBytes("game.gb.BAK", h.game.rom);
+        const SyntheticMap &map0 = h.game.map(0);
+        const std::vector<std::uint8_t> cut(h.game.rom.begin(), h.game.rom.begin() + (map0.blockPos + 3));
+        h.folder->writeBytes("game.gb", cut);
 
-        h.dialogs.answerYes(); // backup: fails, nothing is written
+        h.dialogs.answerYes(); // would make the backup, were the question asked
         m.mnuSave_Click();
-        QCOMPARE(h.dialogs.asked().last().kind, ScriptedDialogs::Kind::Error);
-        QVERIFY(h.dialogs.asked().last().text.contains(QString::fromStdString(h.romPath)));
-        QVERIFY(!TestFiles::Exists(h.romPath));
+        QCOMPARE(h.dialogs.asked().size(), 1);
+        QCOMPARE(h.dialogs.asked()[0].kind, ScriptedDialogs::Kind::Error);
+        QVERIFY2(h.dialogs.texts()[0].contains(QStringLiteral("position %1 lies outside the file").arg(map0.borderPos)),
+                 qPrintable(h.dialogs.texts()[0]));
+        QCOMPARE(TestFiles::ReadBytes(h.romPath), cut);
+        QCOMPARE(TestFiles::ReadBytes(bak), h.game.rom);
         QVERIFY(m.Changed);
 
+        std::filesystem::remove(h.romPath);
         h.dialogs.clear();
-        h.dialogs.answerNo();
         m.mnuSave_Click();
-        QCOMPARE(h.dialogs.asked().size(), 2);
-        QCOMPARE(h.dialogs.asked()[1].kind, ScriptedDialogs::Kind::Error);
-        QVERIFY(!h.dialogs.texts().contains(Saved));
+        QCOMPARE(h.dialogs.asked().size(), 1);
+        QCOMPARE(h.dialogs.asked()[0].kind, ScriptedDialogs::Kind::Error);
+        QVERIFY(h.dialogs.texts()[0].contains(QString::fromStdString(h.romPath)));
         QVERIFY(!TestFiles::Exists(h.romPath)); // never created by a save
+        QCOMPARE(TestFiles::ReadBytes(bak), h.game.rom);
         QVERIFY(m.Changed);
     }
 

@@ -210,14 +210,13 @@ private slots:
         QVERIFY(!TestFiles::Exists(h.romPath + ".BAK"));
         QVERIFY(!TestFiles::Exists(h.folder->file("temp.tvr")));
 
-        // A ROM that cannot be written: reported, no confirmation, the window stays.
+        // A ROM that is gone: reported before anything is asked, no confirmation, the window stays.
         std::filesystem::remove(h.romPath);
         h.dialogs.clear();
-        h.dialogs.answerNo();
         QTest::mouseClick(w.Command1, Qt::LeftButton);
-        QCOMPARE(h.dialogs.asked().size(), 2);
-        QCOMPARE(h.dialogs.asked()[1].kind, ScriptedDialogs::Kind::Error);
-        QVERIFY(h.dialogs.asked()[1].text.contains(QString::fromStdString(h.romPath)));
+        QCOMPARE(h.dialogs.asked().size(), 1);
+        QCOMPARE(h.dialogs.asked()[0].kind, ScriptedDialogs::Kind::Error);
+        QVERIFY(h.dialogs.asked()[0].text.contains(QString::fromStdString(h.romPath)));
         QVERIFY(w.Visible());
     }
 

@@ -178,23 +178,16 @@ SaveCheck PlanSave(const SaveJob &job)
     return check;
 }
 
+WritePlan PlanWrite(const SavePlan &plan)
+{
+    WritePlan write;
+    write.add("the records", plan.Start, plan.Bytes);
+    return write;
+}
+
 void WriteRecords(const std::string &romPath, const SavePlan &plan)
 {
-    RomFile rom;
-    rom.open(romPath, RomFile::Mode::ReadWrite);
-    if (!plan.Bytes.empty()) {
-        const std::int64_t last = plan.Start + std::int64_t(plan.Bytes.size()) - 1;
-        if (plan.Start < 1 || last > rom.size()) {
-            const std::string reason = "the records at positions " + std::to_string(plan.Start) + " to "
-                                       + std::to_string(last) + " lie outside the file (1 to "
-                                       + std::to_string(rom.size()) + "); nothing was written";
-            throw RomError("The ROM " + romPath + " was not written: " + reason + ".", romPath, reason);
-        }
-    }
-    std::int64_t pos = plan.Start;
-    for (int b : plan.Bytes)
-        rom.PutRomByte(pos++, b);
-    rom.close();
+    PlanWrite(plan).WriteTo(romPath);
 }
 
 } // namespace WarpRecords

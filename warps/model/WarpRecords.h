@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/WritePlan.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -109,6 +111,9 @@ struct SaveCheck
 // 0..255 (an x or y below its display offset, an event placement beyond two bytes),
 // gives a Problem naming the record and the value.
 SaveCheck PlanSave(const SaveJob &job);
+
+// The plan's bytes from Start on, as the ROM write takes them.
+WritePlan PlanWrite(const SavePlan &plan);
 
 // Opens the ROM at romPath, writes the plan's bytes from Start on, and closes it.
 // Every position is checked inside the file before the first byte is written, so a

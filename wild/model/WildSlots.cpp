@@ -72,24 +72,23 @@ std::optional<std::string> FindValueWithoutByteForm(const Table &table)
     return std::nullopt;
 }
 
+WritePlan PlanWrite(std::int64_t P, const Table &table)
+{
+    std::vector<int> bytes;
+    for (const auto &slot : table) {
+        bytes.push_back(slot[1]);
+        bytes.push_back(slot[2]);
+    }
+    WritePlan plan;
+    plan.add("the wild Pokémon slots", P, std::move(bytes));
+    return plan;
+}
+
 void Write(const std::string &romPath, std::int64_t P, const Table &table)
 {
     if (const auto problem = FindValueWithoutByteForm(table))
         throw RomError("The ROM " + romPath + " was not written. " + *problem, romPath, *problem);
-
-    RomFile rom;
-    rom.open(romPath, RomFile::Mode::ReadWrite);
-    if (!InsideFile(P, rom.size())) {
-        const std::string reason = "the wild Pokémon slots at " + Positions(P) + " lie outside the file (1 to "
-                                   + std::to_string(rom.size()) + "); nothing was written";
-        throw RomError("The ROM " + romPath + " was not written: " + reason + ".", romPath, reason);
-    }
-    std::int64_t pos = P;
-    for (const auto &slot : table) {
-        rom.PutRomByte(pos++, slot[1]);
-        rom.PutRomByte(pos++, slot[2]);
-    }
-    rom.close();
+    PlanWrite(P, table).WriteTo(romPath);
 }
 
 std::optional<std::int64_t> LevelFloor(const std::string &text)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/WritePlan.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -35,6 +37,9 @@ Table Read(const std::string &romPath, std::int64_t P);
 // The first level or species value that has no byte form, described for the user
 // ("Slot 4: its level 300 ..."); nothing when every value fits.
 std::optional<std::string> FindValueWithoutByteForm(const Table &table);
+
+// The 20 bytes at P to P + 19, slot by slot, level first, as the ROM write takes them.
+WritePlan PlanWrite(std::int64_t P, const Table &table);
 
 // Writes all 20 bytes at P to P + 19 in the order Read takes them. The values and the
 // positions (all inside the file) are checked before the first byte is written, so a
