@@ -15,14 +15,14 @@ struct Result
 };
 
 // Afterwards "<romPath>.BAK" holds the ROM as it was and romPath holds the same bytes;
-// the scratch copy "temp.tvr" in programFolder is gone. No failure can leave the ROM
-// missing or changed: on a failure the ROM is untouched and the result says why.
+// the scratch copy "temp.tvr" is gone. No failure can leave the ROM missing or
+// changed: on a failure the ROM is untouched and the result says why.
 //
 // The ROM is never renamed, deleted or written: it is copied to the scratch copy, and
 // the backup is made from that copy beside "<romPath>.BAK", compared with the ROM and
 // only then renamed over the earlier backup, which therefore stays as it was whenever
-// the new one cannot be made. A program folder that cannot take the scratch copy
-// means no backup (the result says so).
+// the new one cannot be made. The scratch copy goes in programFolder, or beside the ROM
+// when programFolder cannot take it and no file of that name lies there.
 Result BackupRom(const std::string &romPath, const std::string &programFolder);
 
 } // namespace Backup

@@ -61,12 +61,27 @@ TEST_F(BackupTest, FailuresLeaveTheRomAndAreReported)
     ExpectRomIntact(image);
     fs::remove_all(bak);
 
-    // No place for the scratch copy: a missing folder, or a file where the folder should be.
-    for (const std::string &folder : {tmp.file("nowhere"), tmp.writeText("plain", "x")}) {
-        EXPECT_FALSE(Backup::BackupRom(rom, folder).ok) << folder;
-        EXPECT_FALSE(Exists(bak));
-        ExpectRomIntact(image);
+    // A program folder that cannot take the scratch copy (missing, a file, or "temp.tvr"
+    // a folder, as where the program is installed for all): it goes beside the ROM.
+    fs::create_directory(program + "/temp.tvr");
+    for (const std::string &folder : {tmp.file("nowhere"), tmp.writeText("plain", "x"), program}) {
+        result = Backup::BackupRom(rom, folder);
+        EXPECT_TRUE(result.ok) << folder << ": " << result.message;
+        EXPECT_EQ(ReadBytes(bak), image);
+        EXPECT_EQ(ReadBytes(rom), image);
+        EXPECT_FALSE(Exists(tmp.file("temp.tvr")));
+        fs::remove(bak);
     }
+    // A file of that name beside the ROM is the user's: neither replaced nor removed.
+    tmp.writeText("temp.tvr", "mine");
+    result = Backup::BackupRom(rom, program);
+    EXPECT_FALSE(result.ok);
+    EXPECT_NE(result.message.find(tmp.file("temp.tvr")), std::string::npos) << result.message;
+    EXPECT_EQ(ReadBytes(tmp.file("temp.tvr")), std::vector<std::uint8_t>({'m', 'i', 'n', 'e'}));
+    EXPECT_FALSE(Exists(bak));
+    EXPECT_EQ(ReadBytes(rom), image);
+    fs::remove(tmp.file("temp.tvr"));
+    fs::remove(program + "/temp.tvr");
 
     result = Backup::BackupRom(tmp.file("gone.gb"), program);
     EXPECT_FALSE(result.ok);
