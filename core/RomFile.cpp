@@ -19,8 +19,25 @@ std::string Reason(int err)
     throw RomError("The ROM " + path + " " + what + ": " + reason, path, reason);
 }
 
+// Opening a named pipe for reading waits for a writer, maybe for ever; a device or
+// folder is no ROM either. So only what is not there or is a regular file is opened.
+bool NotRegularFile(const std::string &path)
+{
+#ifdef _WIN32
+    struct _stat64 st;
+    return _wstat64(fs::u8path(path).c_str(), &st) == 0 && (st.st_mode & _S_IFREG) == 0;
+#else
+    struct stat st;
+    return ::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode);
+#endif
+}
+
 std::FILE *OpenFile(const std::string &path, const char *mode)
 {
+    if (mode[0] == 'r' && NotRegularFile(path)) {
+        errno = fs::is_directory(fs::u8path(path)) ? EISDIR : EINVAL;
+        return nullptr;
+    }
 #ifdef _WIN32
     const std::wstring wmode(mode, mode + std::strlen(mode));
     return _wfopen(fs::u8path(path).c_str(), wmode.c_str());
@@ -184,6 +201,12 @@ std::vector<std::uint8_t> ReadAll(const std::string &path)
         std::fclose(f);
         fail(err);
     }
+    // Only ROM images and their copies are read whole: nothing larger is ever wanted.
+    if (size > RomFiles::MaximumRomSize) {
+        std::fclose(f);
+        const std::string reason = "it holds " + std::to_string(size) + " bytes, more than any Game Boy ROM";
+        throw RomError("The file " + path + " could not be read: " + reason, path, reason);
+    }
     std::vector<std::uint8_t> bytes;
     bytes.reserve(std::size_t(size));
     std::uint8_t chunk[65536];
@@ -250,6 +273,28 @@ void ReplaceWith(const std::string &path, const std::vector<std::uint8_t> &bytes
         fs::remove(fs::u8path(part), ignored);
         fail(ec.message());
     }
+}
+
+std::optional<std::string> UnfitForRom(const std::string &path)
+{
+    const std::string prefix = "The file " + path + " cannot be opened as a ROM image: ";
+    std::error_code ec;
+    const fs::file_status status = fs::status(fs::u8path(path), ec);
+    if (status.type() == fs::file_type::not_found)
+        return prefix + "it does not exist.";
+    if (ec)
+        return prefix + ec.message() + ".";
+    if (status.type() == fs::file_type::directory)
+        return prefix + "it is a folder.";
+    if (status.type() != fs::file_type::regular)
+        return prefix + "it is not a regular file (it is a device, a named pipe or a socket).";
+    const std::uintmax_t size = fs::file_size(fs::u8path(path), ec);
+    if (ec)
+        return prefix + ec.message() + ".";
+    if (size > std::uintmax_t(MaximumRomSize))
+        return prefix + "it holds " + std::to_string(size) + " bytes, more than any Game Boy ROM ("
+               + std::to_string(MaximumRomSize) + " bytes).";
+    return std::nullopt;
 }
 
 bool SameFile(const std::string &a, const std::string &b)

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -79,7 +80,14 @@ namespace RomFiles {
 // position a data table gives can lie past it.
 constexpr std::int64_t MaximumRomSize = std::int64_t(8) << 20;
 
-// Every byte of the file at `path`. Throws RomError naming the file and the reason.
+// Why the file at `path` cannot be taken as a ROM image: it does not exist, is no
+// regular file (a folder, a device, a named pipe) or is larger than MaximumRomSize.
+// The message names the file. Nothing when it may be one. Nothing is opened to find
+// out, so a pipe cannot block the caller.
+std::optional<std::string> UnfitForRom(const std::string &path);
+
+// Every byte of the file at `path`. Throws RomError naming the file and the reason;
+// a file larger than MaximumRomSize, or no regular file, is refused.
 std::vector<std::uint8_t> ReadAll(const std::string &path);
 
 // Makes the file at `path` hold exactly `bytes`: they go to a new file beside it,

@@ -3,6 +3,7 @@
 #include "AboutForm.h"
 #include "core/DataFileError.h"
 #include "core/Defines.h"
+#include "core/RomExtent.h"
 #include "core/TableReaders.h"
 #include "core/forms/Forms.h"
 #include "core/forms/Logo.h"
@@ -15,6 +16,7 @@
 #include "core/ui/ScrollBar.h"
 #include "core/ui/Program.h"
 #include "core/ui/Twips.h"
+#include "pictures/TileStore.h"
 
 #include <QAction>
 #include <QFontMetrics>
@@ -22,6 +24,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+
+#include <filesystem>
 
 namespace {
 
@@ -139,6 +143,9 @@ void MainForm::Form_Load()
         Program::End();
         return;
     }
+    // Pictures come from this ROM and this version's tileset table, before anything is drawn.
+    TileStore::instance().Reload();
+    WarnIfRomIsShort();
 
     // The map chooser's part of the load step, ending with the first map load.
     for (int i = 0; i <= Defines::LastCategory; ++i)
@@ -156,6 +163,24 @@ void MainForm::Form_Load()
         // map's data (or none) into it. "Go" with a map that loads makes them available.
         EnableMapCommands(false);
     }
+}
+
+// Said once for each opened ROM: a short file is not refused (its maps may still be
+// looked at), but nothing that lies past its end can be shown or saved.
+void MainForm::WarnIfRomIsShort()
+{
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(std::filesystem::u8path(Defines::RomPath), ec);
+    if (ec)
+        return; // the map load reports a ROM it cannot read
+    const std::int64_t needed = RomExtent::NeededByTables();
+    if (std::int64_t(size) >= needed)
+        return;
+    Dialogs::Error(QStringLiteral("The ROM %1 is %2 bytes; the tables for this version expect at least %3. "
+                                  "Maps may show empty blocks and cannot be saved.")
+                       .arg(QString::fromStdString(Defines::RomPath))
+                       .arg(qint64(size))
+                       .arg(needed));
 }
 
 void MainForm::EnableMapCommands(bool on)

@@ -134,6 +134,7 @@ private:
     void FillMapList();
     void HandOverTo(Form *editor);
     void EnableMapCommands(bool on);
+    void WarnIfRomIsShort();
     bool SaveAllowed();
     bool WriteMapTo(const std::string &romPath);
 };

@@ -1,11 +1,9 @@
 #include "TileStore.h"
 
 #include "core/Defines.h"
+#include "core/RomFile.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <unordered_map>
 
 TileStore &TileStore::instance()
@@ -72,10 +70,11 @@ std::vector<std::uint8_t> readWholeFile(const std::string &path)
 {
     if (path.empty())
         return {};
-    std::ifstream in(std::filesystem::u8path(path), std::ios::binary);
-    if (!in)
-        return {};
-    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    try {
+        return RomFiles::ReadAll(path);
+    } catch (const RomError &) {
+        return {}; // pictures stay empty; the map load reports the ROM itself
+    }
 }
 
 bool numberCell(const Cell &cell, std::int64_t &value)
@@ -135,6 +134,13 @@ void TileStore::Load()
             m_pictures[std::size_t(p.first + t)] = found->second;
         }
     }
+}
+
+void TileStore::Reload()
+{
+    m_loaded = false;
+    m_pictures.clear();
+    Load();
 }
 
 void TileStore::ResetForTests()

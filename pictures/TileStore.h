@@ -8,9 +8,9 @@
 
 // The tile picture store: every tile the program draws is one of its pictures,
 // a 16 x 16 image of an 8 x 8 Game Boy tile at double size in four grey shades.
-// It is loaded at the first request and never reloaded; every caller gets the same
-// picture for the same index, and an index outside the store gives an empty
-// picture (the lightest shade).
+// It is loaded at the first request, and again from each ROM image the start-up road
+// opens (Reload); every caller gets the same picture for the same index, and an index
+// outside the store gives an empty picture (the lightest shade).
 //
 // The pictures are rendered from the tile graphics of the ROM image at
 // Defines::RomPath, as the tileset table places them: column 1 of a row is the
@@ -30,10 +30,13 @@ public:
     const QImage &Tile(int index);
     // Loads the store when it is not loaded; a loaded store is left alone.
     void Load();
+    // Renders every picture anew from the ROM at Defines::RomPath and the tileset table
+    // now read: each opened ROM (and version) is drawn from its own graphics.
+    void Reload();
     bool Loaded() const { return m_loaded; }
     int size() const { return int(m_pictures.size()); }
 
-    // Forget the pictures (tests only: the program never unloads the store).
+    // Forget the pictures (tests only).
     void ResetForTests();
 
     // The four shades, lightest first.

@@ -5,6 +5,7 @@
 #include "core/Cell.h"
 #include "core/DataFileError.h"
 #include "core/Defines.h"
+#include "core/RomExtent.h"
 #include "core/TableReaders.h"
 #include "pictures/TileStore.h"
 
@@ -319,6 +320,18 @@ TEST_F(DataFilesTest, EveryBlockArrayAndRecordLiesWithinTheImageAndApartFromOthe
             }
         }
     }
+}
+
+// The warning about a short ROM must never come up for the games' own images.
+TEST_F(DataFilesTest, TheGamesImagesAreLongEnoughForTheirTables)
+{
+    for (const char *letter : {"R", "B"}) {
+        ASSERT_TRUE(Read(letter).error.empty());
+        const std::int64_t needed = RomExtent::NeededByTables();
+        EXPECT_LE(needed, RomSize) << letter;
+        EXPECT_GT(needed, 0x40000) << letter; // the tables reach well past the first banks
+    }
+    Defines::Reset();
 }
 
 TEST_F(DataFilesTest, MapsThatShareBlocksMatchAndSayWhoElseTheyChange)

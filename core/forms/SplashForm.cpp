@@ -4,6 +4,8 @@
 #include "Logo.h"
 #include "VersionSelectForm.h"
 #include "core/Defines.h"
+#include "core/RomFile.h"
+#include "core/ui/Dialogs.h"
 #include "core/ui/Program.h"
 #include "core/ui/Twips.h"
 #include "mainwindow/MainForm.h"
@@ -58,7 +60,22 @@ void SplashForm::Form_Load()
         Program::End();
         return;
     }
-    Defines::RomPath = Boxes.FileName.toStdString();
+    const std::string chosen = Boxes.FileName.toStdString();
+    // Nothing reads a file that cannot be a ROM: a pipe would block, a huge file exhaust memory.
+    if (const auto problem = RomFiles::UnfitForRom(chosen)) {
+        Dialogs::Error(QString::fromStdString(*problem));
+        // With no ROM opened before there is nothing to go on with, as after a cancel.
+        if (Forms::VersionSelect().TilesetFile.isEmpty()) {
+            Program::End();
+            return;
+        }
+        // File > Open: the previous ROM stays, and the main window loads it again with
+        // the version chosen for it.
+        if (Timer1)
+            Timer1->start();
+        return;
+    }
+    Defines::RomPath = chosen;
     Forms::VersionSelect().setVisible(true);
 }
 

@@ -30,6 +30,16 @@ void ListBox::setListIndex(int index)
     setCurrentRow(index);
 }
 
+// A list without a chosen entry shows none: Qt would make the first entry current when
+// the list gets the focus, and draw it as if it were chosen.
+void ListBox::focusInEvent(QFocusEvent *event)
+{
+    const bool hadCurrent = currentIndex().isValid();
+    QListWidget::focusInEvent(event);
+    if (!hadCurrent && selectedItems().isEmpty())
+        selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+}
+
 // Any button selects the entry under the pointer, so a right-click handler reads
 // that entry. Only the left button goes on to the list's own handling (drag
 // selection); a press below the last entry leaves the selection as it was.
