@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Starts the real program under Xvfb on the synthetic game, answers its dialogs as a
 # user would (Open dialog, version chooser) and writes a PNG of the main window, then
-# one of each editor window and of the About window, each from a run of its own.
+# one of each editor window and of the About window, each from a run of its own;
+# at the end it takes the display away from a running program, which must not crash.
 # Usage: screenshot.sh TOVRANE SYNTHETIC_GAME OUTPUT_FOLDER
 set -euo pipefail
 program=$1
@@ -113,9 +114,23 @@ stop
 open_window F1 "About Tovrane"
 import -window "$win" "$out/about.png"
 stop
+
+# Last, the display goes away under the running program: Qt ends it, and it must end
+# without a crash. It gets a display of its own, so the one around us stays.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+xpid=$!
+for _ in $(seq 1 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+DISPLAY=:$(head -1 "$work/display") start
+kill "$xpid"
+status=0
+wait "$pid" || status=$?
+if [ "$status" -ge 128 ]; then
+    echo "the program crashed (status $status) when the display went away" >&2
+    exit 1
+fi
 DRIVE
 chmod +x "$work/drive.sh"
-xvfb-run -a -s "-screen 0 1024x768x24" "$work/drive.sh" "$work" "$out"
+xvfb-run -a -s "-screen 0 1024x768x24" "$work/drive.sh" "$work" "$out" || { cat "$work/program.log" >&2; exit 1; }
 for png in version_chooser main_window warp_editor warp_editor_warp_to event_editor event_editor_items event_editor_trainers \
     block_editor wild_editor about; do
     test -s "$out/$png.png"

@@ -36,8 +36,11 @@ struct AllForms
 
 AllForms &forms()
 {
-    static AllForms all;
-    return all;
+    // Never destroyed at process exit: Qt ends the process with exit() when the display
+    // connection breaks, and widgets destroyed then crash. DestroyAll, called while the
+    // application object lives, is the only way the windows go.
+    static AllForms *all = new AllForms;
+    return *all;
 }
 
 } // namespace
