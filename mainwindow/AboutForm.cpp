@@ -1,9 +1,9 @@
 #include "AboutForm.h"
 
 #include "MainForm.h"
-#include "core/forms/Forms.h"
-#include "core/forms/Logo.h"
+#include "app/Forms.h"
 #include "core/ui/Twips.h"
+#include "pictures/Logo.h"
 
 #include <QLabel>
 #include <QPushButton>

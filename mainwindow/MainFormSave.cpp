@@ -1,12 +1,12 @@
 // Save and Save As of the map.
 #include "MainForm.h"
 
+#include "app/Forms.h"
+#include "app/SplashForm.h"
 #include "core/Backup.h"
 #include "core/Defines.h"
 #include "core/MapSave.h"
 #include "core/RomFile.h"
-#include "core/forms/Forms.h"
-#include "core/forms/SplashForm.h"
 #include "core/ui/Dialogs.h"
 #include "core/ui/SaveSteps.h"
 

@@ -1,13 +1,13 @@
 // The warp editor window: its controls, opening and closing, loading and the two modes.
 #include "WarpEditForm.h"
 
-#include "core/ui/FontFit.h"
-#include "core/ui/ImageControl.h"
+#include "app/Forms.h"
 #include "core/Defines.h"
 #include "core/MapData.h"
-#include "core/forms/Forms.h"
 #include "core/ui/CellGrid.h"
 #include "core/ui/Dialogs.h"
+#include "core/ui/FontFit.h"
+#include "core/ui/ImageControl.h"
 #include "core/ui/ScrollBar.h"
 #include "core/ui/Twips.h"
 #include "mainwindow/MainForm.h"

@@ -1,9 +1,9 @@
 #include "WildEditForm.h"
 
+#include "app/Forms.h"
 #include "core/Defines.h"
-#include "core/forms/Forms.h"
-#include "core/ui/FontFit.h"
 #include "core/ui/Dialogs.h"
+#include "core/ui/FontFit.h"
 #include "core/ui/Twips.h"
 #include "mainwindow/MainForm.h"
 

@@ -1,6 +1,6 @@
+#include "app/Forms.h"
+#include "app/StartUp.h"
 #include "core/Defines.h"
-#include "core/forms/Forms.h"
-#include "core/forms/StartUp.h"
 #include "core/ui/Program.h"
 
 #include <QApplication>

@@ -1,7 +1,6 @@
 #include "SplashForm.h"
 
 #include "Forms.h"
-#include "Logo.h"
 #include "VersionSelectForm.h"
 #include "core/Defines.h"
 #include "core/RomFile.h"
@@ -9,6 +8,7 @@
 #include "core/ui/Program.h"
 #include "core/ui/Twips.h"
 #include "mainwindow/MainForm.h"
+#include "pictures/Logo.h"
 #include "pictures/TileStore.h"
 
 #include <QLabel>
