@@ -1,5 +1,7 @@
 #include "DataFileError.h"
 
+#include "MessageText.h"
+
 namespace {
 
 std::string Describe(const std::string &file, int line, const std::string &problem)
@@ -7,7 +9,8 @@ std::string Describe(const std::string &file, int line, const std::string &probl
     std::string where = "The data file " + file;
     if (line > 0)
         where += ", line " + std::to_string(line);
-    return where + ": " + problem + ".";
+    // Whatever a damaged file puts into the problem, the message stays readable text.
+    return MessageText::Readable(where + ": " + problem + ".");
 }
 
 } // namespace

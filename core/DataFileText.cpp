@@ -24,5 +24,14 @@ std::string ReadDataFileText(const std::string &path)
     std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (in.bad())
         throw DataFileError(path, 0, "the file cannot be read");
-    return text;
+    // Lines may end in LF, CRLF or a lone CR (older Mac editors): the readers see LF.
+    std::string lines;
+    lines.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r')
+            lines += text[i];
+        else if (i + 1 >= text.size() || text[i + 1] != '\n')
+            lines += '\n';
+    }
+    return lines;
 }

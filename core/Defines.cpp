@@ -1,5 +1,7 @@
 #include "Defines.h"
 
+#include "MessageText.h"
+
 #include <filesystem>
 
 namespace Defines {
@@ -44,6 +46,12 @@ void Reset()
 std::string InProgramFolder(const std::string &fileName)
 {
     return (std::filesystem::u8path(ProgramFolder) / std::filesystem::u8path(fileName)).u8string();
+}
+
+std::string MapNamed(int map)
+{
+    const std::string name = map >= 0 && map < TableRows ? MapTable[map][1].str() : std::string();
+    return "Map " + std::to_string(map) + " (" + MessageText::Excerpt(name) + ")";
 }
 
 } // namespace Defines

@@ -37,4 +37,7 @@ void Reset();
 // Path of a file in the program's folder.
 std::string InProgramFolder(const std::string &fileName);
 
+// "Map 3 (Viridian City)": a map as messages name it, its name cut short when long.
+std::string MapNamed(int map);
+
 } // namespace Defines

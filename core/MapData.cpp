@@ -19,7 +19,7 @@ class RowCheck
 {
 public:
     explicit RowCheck(std::int16_t map)
-        : m_prefix("Map " + std::to_string(map) + " (" + Defines::MapTable[map][1].str() + ") cannot be loaded: ")
+        : m_prefix(Defines::MapNamed(map) + " cannot be loaded: ")
     {
     }
 

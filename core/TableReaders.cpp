@@ -4,14 +4,13 @@
 
 #include "DataFileError.h"
 #include "Defines.h"
+#include "MessageText.h"
+#include "RomFile.h"
 
 #include <array>
-#include <limits>
 #include <vector>
 
 namespace {
-
-
 
 bool IsLineEnd(const std::string &text, std::size_t pos)
 {
@@ -149,25 +148,28 @@ private:
         if (upper == "#FALSE#")
             return Cell::truth(false);
 
-        std::size_t i = token[0] == '-' ? 1 : 0;
-        if (i == token.size())
+        const bool negative = token[0] == '-';
+        if (token.size() == (negative ? 1u : 0u)
+            || token.find_first_not_of("0123456789", negative ? 1 : 0) != std::string::npos)
             failField(token, what);
-        std::uint64_t magnitude = 0;
-        const std::uint64_t limit = std::uint64_t(std::numeric_limits<std::int64_t>::max());
-        for (; i < token.size(); ++i) {
-            if (token[i] < '0' || token[i] > '9')
-                failField(token, what);
-            magnitude = magnitude * 10 + std::uint64_t(token[i] - '0');
-            if (magnitude > limit)
-                fail(m_fieldLine, "the number " + token + " in " + what + " is too large");
+        // Every number of these tables is a ROM position or smaller, so none can lie
+        // beyond the largest ROM; this also keeps every sum made of them far from overflow.
+        std::int64_t magnitude = 0;
+        for (std::size_t i = negative ? 1 : 0; i < token.size(); ++i) {
+            magnitude = magnitude * 10 + (token[i] - '0');
+            if (magnitude > RomFiles::MaximumRomSize)
+                fail(m_fieldLine, "the number " + MessageText::Excerpt(token) + " in " + what + " lies outside -"
+                                      + std::to_string(RomFiles::MaximumRomSize) + " to "
+                                      + std::to_string(RomFiles::MaximumRomSize)
+                                      + "; no position or value in this table can exceed the largest Game Boy ROM"
+                                        " (8 MiB)");
         }
-        const std::int64_t value = std::int64_t(magnitude);
-        return Cell::number(token[0] == '-' ? -value : value);
+        return Cell::number(negative ? -magnitude : magnitude);
     }
 
     [[noreturn]] void failField(const std::string &token, const std::string &what) const
     {
-        fail(m_fieldLine, "the field " + token + " in " + what
+        fail(m_fieldLine, "the field " + MessageText::Excerpt(token) + " in " + what
                               + " is neither a number, #TRUE#, #FALSE# nor a text in double quotes");
     }
 
@@ -273,7 +275,7 @@ void ReadMapTable(const std::string &fileName)
         const Cell count = in.readField(what);
         const int countLine = in.fieldLine();
         in.endRecord(what, 3);
-        const std::string named = what + " (" + name.str() + ")";
+        const std::string named = what + " (" + MessageText::Excerpt(name.str()) + ")";
         const std::int64_t firstMap = in.requireNumber(first, firstLine,
                                                        "the first map number of " + named + " is not a number");
         const std::int64_t mapCount = in.requireNumber(count, countLine,

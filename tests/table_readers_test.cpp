@@ -99,6 +99,32 @@ TEST_F(TableReadersTest, MalformedTilesetFilesAreRefusedAtTheirLine)
     }
 }
 
+TEST_F(TableReadersTest, NumbersEndAtTheLargestRomAndRefusalsStayReadable)
+{
+    // Every table number is a ROM position or less; beyond 8 MiB sums of them could overflow.
+    tmp.writeText("T.tvr", "h\r\"Edge\",8388608,0,0,0,-8388608,0\r\"Old Mac\",1,2,3,4,5,6\r");
+    TableReaders::ReadTilesetTable("T.tvr");
+    EXPECT_EQ(Defines::TilesetTable[0][1], Cell::number(8388608));
+    EXPECT_EQ(Defines::TilesetTable[0][5], Cell::number(-8388608));
+    EXPECT_EQ(Defines::TilesetTable[1][0], Cell::text("Old Mac"));
+    ExpectFailure(TableReaders::ReadTilesetTable, "h\n\"Overworld\",9223372036854775807,95,0,127,1,0\n", 2);
+    ExpectFailure(TableReaders::ReadTilesetTable, "h\n\"Overworld\",1,95,0,127,-8388609,0\n", 2);
+
+    auto refusal = [this](const std::string &field) {
+        tmp.writeText("Bad.tvr", "h\n\"A\"," + field + ",0,0,0,0,0\n");
+        try {
+            TableReaders::ReadTilesetTable("Bad.tvr");
+        } catch (const DataFileError &e) {
+            return std::string(e.what());
+        }
+        return std::string("no error");
+    };
+    const std::string longField = refusal(std::string(300000, '7') + "x");
+    EXPECT_LT(longField.size(), 300u) << longField;
+    EXPECT_NE(longField.find(std::string(60, '7') + "…"), std::string::npos) << longField;
+    EXPECT_NE(refusal("7\x01\xFF\xC3").find("7<01><FF><C3>"), std::string::npos);
+}
+
 TEST_F(TableReadersTest, CategoriesFillTheirMapRowsWithGapsAndOverlaps)
 {
     tmp.writeText("Maps.tvr", Header

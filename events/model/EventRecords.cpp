@@ -15,7 +15,7 @@ int DisplayOffset(int map, int column, const char *what)
 {
     const Cell &cell = Defines::MapTable[map][column];
     std::int64_t v = 0;
-    const std::string of = "Map " + std::to_string(map) + " (" + Defines::MapTable[map][1].str() + ") cannot be loaded: ";
+    const std::string of = Defines::MapNamed(map) + " cannot be loaded: ";
     if (cell.kind() == Cell::Kind::Text || cell.kind() == Cell::Kind::Truth || !cell.toNumber(v))
         throw MapDataError(of + "its " + what + " display offset (map table column " + std::to_string(column)
                            + ") is not a number.");

@@ -12,15 +12,10 @@ namespace {
 constexpr std::int64_t Int32Min = std::numeric_limits<std::int32_t>::min();
 constexpr std::int64_t Int32Max = std::numeric_limits<std::int32_t>::max();
 
-std::string MapName(std::int16_t map)
-{
-    return "Map " + std::to_string(map) + " (" + Defines::MapTable[map][1].str() + ")";
-}
-
 std::int64_t Number(std::int16_t map, int column, const std::string &what, std::int64_t lo, std::int64_t hi)
 {
     const Cell &cell = Defines::MapTable[map][column];
-    const std::string prefix = "The warps of " + MapName(map) + " cannot be edited: " + what + " (map table column "
+    const std::string prefix = "The warps of " + Defines::MapNamed(map) + " cannot be edited: " + what + " (map table column "
                                + std::to_string(column) + ")";
     std::int64_t v = 0;
     if (cell.kind() == Cell::Kind::Empty || cell.kind() == Cell::Kind::Truth || !cell.toNumber(v))

@@ -5,13 +5,12 @@
 
 #include "core/DataFileError.h"
 #include "core/Defines.h"
+#include "core/MessageText.h"
 
 #include <algorithm>
 #include <vector>
 
 namespace {
-
-
 
 // The fields of one line, as text.
 std::vector<std::string> Fields(const std::string &path, const DataLine &line, const std::string &what)
@@ -95,9 +94,10 @@ void PokemonList::Read(const std::string &fileName)
         Fail(path, countLine.number, "the first line should hold only the number of records");
     long long n = 0;
     if (!WholeNumber(countFields[0], n))
-        Fail(path, countLine.number, "the number of records \"" + countFields[0] + "\" is not a whole number");
+        Fail(path, countLine.number,
+             "the number of records \"" + MessageText::Excerpt(countFields[0]) + "\" is not a whole number");
     if (n < 0 || n > 255)
-        Fail(path, countLine.number, "the number of records is " + countFields[0]
+        Fail(path, countLine.number, "the number of records is " + MessageText::Excerpt(countFields[0])
                                       + "; it must lie in 0 to 255 (the list numbers of the drop-down list)");
     if (lines.size() - 1 < std::size_t(n))
         Fail(path, lines.back().number, "the file ends after " + std::to_string(lines.size() - 1) + " of its "
@@ -115,16 +115,20 @@ void PokemonList::Read(const std::string &fileName)
         Record r;
         long long v = 0;
         if (!HexNumber(f[0], v))
-            Fail(path, line.number, "the species value \"" + f[0] + "\" of " + which + " is not a hexadecimal number");
+            Fail(path, line.number, "the species value \"" + MessageText::Excerpt(f[0]) + "\" of " + which
+                                        + " is not a hexadecimal number");
         if (v > 0xFF)
-            Fail(path, line.number, "the species value " + f[0] + " of " + which + " lies outside 00 to FF");
+            Fail(path, line.number, "the species value " + MessageText::Excerpt(f[0]) + " of " + which
+                                        + " lies outside 00 to FF");
         r.value = int(v);
         r.name = f[1];
         long long listNumber = 0;
         if (!WholeNumber(f[2], listNumber))
-            Fail(path, line.number, "the list number \"" + f[2] + "\" of " + which + " is not a whole number");
+            Fail(path, line.number, "the list number \"" + MessageText::Excerpt(f[2]) + "\" of " + which
+                                        + " is not a whole number");
         if (listNumber < 0 || listNumber > 255)
-            Fail(path, line.number, "the list number " + f[2] + " of " + which + " lies outside 0 to 255");
+            Fail(path, line.number, "the list number " + MessageText::Excerpt(f[2]) + " of " + which
+                                        + " lies outside 0 to 255");
         r.listNumber = int(listNumber);
         records.push_back(r);
     }
