@@ -4,6 +4,7 @@
 #include "core/ui/ImageControl.h"
 #include "core/Defines.h"
 #include "core/ui/Dialogs.h"
+#include "core/ui/FontFit.h"
 #include "core/ui/SaveSteps.h"
 #include "pictures/EventSymbols.h"
 
@@ -29,6 +30,17 @@ void EventEditForm::ShowSelection()
 // nothing to show or edit.
 void EventEditForm::FillPropertyBoxes()
 {
+    // Items and trainers store the text number with the game's flag added: the caption
+    // says so, so that a plain number is not typed over it. It is shorter than the plain
+    // caption's words, which with the flag would not fit the label at any readable size.
+    const int flag = EventTables::TextFlag(Type);
+    const QString caption = flag ? QStringLiteral("Text Number (+%1):").arg(flag)
+                                 : QStringLiteral("Text String Number:");
+    if (Label1->text() != caption) {
+        Label1->setText(caption);
+        Label1->setFont(FontFit::ForLines(Label2->font(), {caption}, Label1->width()));
+    }
+
     const bool hasRecord = SelEvent >= 0 && SelEvent < EventCount;
     for (int p = 0; p < EventTables::PropertyCount; ++p) {
         const int k = Type.PropertyByte[std::size_t(p)];

@@ -55,7 +55,8 @@ std::string TypeLines(int count)
 {
     std::string text;
     for (int t = 0; t < count; ++t)
-        text += std::to_string(t) + ",\"T" + std::to_string(t) + "\",1,3,0,0,1,2,3,0,0,0,0,0,0\n";
+        text += std::to_string(t) + ",\"T" + std::to_string(t) + "\"," + std::to_string(2 * t)
+                + ",3,0,0,1,2,3,0,0,0,0,0,0\n";
     return text;
 }
 
@@ -66,15 +67,22 @@ TEST_F(EventTablesTest, TypeLinesFillRowsInOrderUpToThirtyThree)
     Read(ReadEventTypes, Signs + "\r\n" + People + "\n");
     EXPECT_EQ(EventTypeLast, 1);
     EXPECT_EQ(EventTypes[0][TypeName], Cell::text("Signs"));
-    const TypeLayout p = Layout(1);
+    TypeLayout p = Layout(1);
     EXPECT_EQ(p.Name, "People");
     EXPECT_EQ(p.EventsColumn, 3);
     EXPECT_EQ(p.TypeYOffset, 4);
     EXPECT_EQ(p.XByte, 3);
     EXPECT_EQ(p.PropertyByte, (std::array<int, 7>{6, 1, 4, 5, 0, 0, 0}));
+    // Only items (an item byte) and trainers (a trainer type byte) flag their text number.
+    EXPECT_EQ(TextFlag(p), 0);
+    p.PropertyByte[4] = 7;
+    EXPECT_EQ(TextFlag(p), 128);
+    p.PropertyByte[6] = 8;
+    EXPECT_EQ(TextFlag(p), 64);
 
-    Read(ReadEventTypes, TypeLines(33));
-    EXPECT_EQ(EventTypeLast, 32);
+    // Each type takes two fields of a position line, so its nine columns hold five types.
+    Read(ReadEventTypes, TypeLines(5));
+    EXPECT_EQ(EventTypeLast, 4);
     ExpectRefused(ReadEventTypes, TypeLines(34), 36, "more than 33");
 }
 
@@ -90,6 +98,12 @@ TEST_F(EventTablesTest, MalformedTypeLinesAreRefused)
     ExpectRefused(ReadEventTypes, "0,\"A\",1,3,0,0,1,0,3,0,0,0,0,0,0\n", 3, "XByte");
     // A property beyond the record would be typed and never saved.
     ExpectRefused(ReadEventTypes, "0,\"A\",1,3,0,0,1,2,3,0,0,0,4,0,0\n", 3, "ItemByte");
+    // One ROM byte, one box: fields of a record and types of a position line are apart.
+    ExpectRefused(ReadEventTypes, "0,\"A\",1,3,0,0,2,2,3,0,0,0,0,0,0\n", 3, "the YByte and the XByte");
+    ExpectRefused(ReadEventTypes, "0,\"A\",1,3,0,0,1,2,2,0,0,0,0,0,0\n", 3, "the XByte and the TextStringByte");
+    ExpectRefused(ReadEventTypes, "0,\"A\",1,8,0,0,1,2,3,0,0,0,7,0,7\n", 3, "the ItemByte and the TrainerTypeByte");
+    ExpectRefused(ReadEventTypes, Signs + People + Signs, 5, "event type 2 (Signs) is 1 and the EventsColumn of event type 0");
+    ExpectRefused(ReadEventTypes, Signs + "1,\"B\",2,3,0,0,1,2,3,0,0,0,0,0,0\n", 4, "share a field");
 }
 
 TEST_F(EventTablesTest, PositionLinesGiveCountsAndPositionsThroughTheEventsColumn)

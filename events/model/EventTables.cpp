@@ -5,6 +5,8 @@
 
 #include "core/DataFileError.h"
 #include "core/Defines.h"
+#include "core/MessageText.h"
+#include "core/RomFile.h"
 
 #include <algorithm>
 #include <limits>
@@ -78,7 +80,7 @@ public:
     {
         std::int64_t v = 0;
         if (cell.kind() == Cell::Kind::Text || !cell.toNumber(v))
-            fail(line, what + " (" + cell.str() + ") is not a whole number");
+            fail(line, what + " (" + MessageText::Excerpt(cell.str()) + ") is not a whole number");
         return v;
     }
 
@@ -119,7 +121,8 @@ private:
 // Checks one type line, naming the type; returns nothing, throws on the first problem.
 void CheckTypeRow(const DataFile &file, const DataLine &line, int type, const std::vector<Cell> &row)
 {
-    const std::string of = " of event type " + std::to_string(type) + " (" + row[TypeName].str() + ")";
+    const std::string of =
+        " of event type " + std::to_string(type) + " (" + MessageText::Excerpt(row[TypeName].str()) + ")";
     auto field = [&](int column) { return std::string("the ") + ColumnNames[column] + of; };
     for (int c = EventsColumn; c < TypeColumns; ++c)
         file.number(row[c], line.number, field(c));
@@ -133,6 +136,32 @@ void CheckTypeRow(const DataFile &file, const DataLine &line, int type, const st
     // A property beyond the record would be edited in a box and never saved.
     for (int c = TextStringByte; c <= TrainerTypeByte; ++c)
         file.numberIn(row[c], line.number, field(c) + " (0 or a byte of the record)", 0, length);
+    // Two boxes on one byte would each write it, and the last would win unseen.
+    for (int a = YByte; a <= TrainerTypeByte; ++a)
+        for (int b = a + 1; b <= TrainerTypeByte; ++b)
+            if (row[a].num() != 0 && row[a].num() == row[b].num())
+                file.fail(line.number, "the " + std::string(ColumnNames[a]) + " and the " + ColumnNames[b] + of
+                                           + " are both byte " + std::to_string(row[a].num())
+                                           + "; each byte of a record can hold one field only");
+}
+
+// A type's position and count are the map line's fields EventsColumn and EventsColumn + 1;
+// two types on one of those fields would read and save each other's records.
+void CheckTypesApart(const DataFile &file, const std::vector<DataLine> &lines,
+                     const std::vector<std::vector<Cell>> &rows)
+{
+    for (std::size_t t = 0; t < rows.size(); ++t)
+        for (std::size_t u = 0; u < t; ++u) {
+            const std::int64_t ct = rows[t][EventsColumn].num(), cu = rows[u][EventsColumn].num();
+            if (ct - cu < 2 && cu - ct < 2)
+                file.fail(lines[t].number,
+                          "the EventsColumn of event type " + std::to_string(t) + " ("
+                              + MessageText::Excerpt(rows[t][TypeName].str()) + ") is " + std::to_string(ct)
+                              + " and the EventsColumn of event type " + std::to_string(u) + " ("
+                              + MessageText::Excerpt(rows[u][TypeName].str()) + ") is " + std::to_string(cu)
+                              + "; each type takes that field of a map's line for its position and the next"
+                                " for its count, so the two types would share a field");
+        }
 }
 
 } // namespace
@@ -152,6 +181,7 @@ void ReadEventTypes(const std::string &fileName)
         rows.push_back(file.fields(line, TypeColumns, "the line of event type " + std::to_string(type)));
         CheckTypeRow(file, line, type, rows.back());
     }
+    CheckTypesApart(file, lines, rows);
 
     for (std::size_t t = 0; t < rows.size(); ++t)
         for (int c = 0; c < TypeColumns; ++c)
@@ -177,13 +207,18 @@ void ReadMapEvents(const std::string &fileName)
             const int c = int(EventTypes[t][EventsColumn].num());
             if (c < 0 || c > MapColumns - 2)
                 continue; // a checked type table has none such
-            const std::string named = "type " + std::to_string(t) + " (" + EventTypes[t][TypeName].str() + ")";
+            const std::string named = "type " + std::to_string(t) + " ("
+                                      + MessageText::Excerpt(EventTypes[t][TypeName].str()) + ")";
             const std::int64_t count = file.numberIn(row[std::size_t(c + 1)], line.number,
                                                      "the record count of " + named + onMap, 0, MaxRecords);
-            if (count > 0 && row[std::size_t(c)].num() < 1)
+            const std::int64_t position = row[std::size_t(c)].num();
+            if (count > 0 && position < 1)
                 file.fail(line.number, "the table position of " + named + onMap + " is "
-                                           + std::to_string(row[std::size_t(c)].num())
-                                           + "; positions start at 1");
+                                           + std::to_string(position) + "; positions start at 1");
+            if (position > RomFiles::MaximumRomSize)
+                file.fail(line.number, "the table position of " + named + onMap + " is "
+                                           + std::to_string(position)
+                                           + ", beyond the largest Game Boy ROM (8 MiB)");
         }
         rows.emplace_back(int(m), std::move(row));
     }
@@ -239,13 +274,22 @@ const char *PropertyName(int property)
     return property >= 0 && property < PropertyCount ? PropertyNames[property] : "";
 }
 
+int TextFlag(const TypeLayout &type)
+{
+    if (type.PropertyByte[TrainerTypeByte - TextStringByte] != 0)
+        return 64;
+    if (type.PropertyByte[ItemByte - TextStringByte] != 0)
+        return 128;
+    return 0;
+}
+
 std::optional<std::string> CountProblem(int map, int type)
 {
     const int n = RecordCount(map, type);
     if (n >= 0 && n <= MaxRecords)
         return std::nullopt;
     return "Map " + std::to_string(map) + " has " + std::to_string(n) + " events of the type "
-           + EventTypes[type][TypeName].str() + " in the event position table; the editor can show 0 to "
+           + MessageText::Excerpt(EventTypes[type][TypeName].str()) + " in the event position table; the editor can show 0 to "
            + std::to_string(MaxRecords) + ".";
 }
 

@@ -50,10 +50,11 @@ extern std::int16_t EventTypeLast;
 // Each file is read whole and checked before the tables change, so a refused file
 // leaves them as they were. Every type line must name an EventsColumn 0..8, a
 // RecordLength 1..16, offsets -255..255, a YByte and an XByte within the record and
-// property bytes 0 (absent) or within the record. The position table is checked
-// against the type table in force, so read the types first: a map number must be
-// 0..255, and every count a type uses must be 0..32, with a position of 1 or more
-// where the count is not 0.
+// property bytes 0 (absent) or within the record, no two of them the same byte; no
+// two types may name the same or neighbouring EventsColumns (each takes two fields).
+// The position table is checked against the type table in force, so read the types
+// first: a map number must be 0..255, and every count a type uses must be 0..32, with
+// a position of 1 or more where the count is not 0 and none beyond 8 MiB.
 void ReadEventTypes(const std::string &fileName);
 void ReadMapEvents(const std::string &fileName);
 
@@ -78,6 +79,11 @@ TypeLayout Layout(int type);
 
 // Names of the seven properties in column order, as the window labels them (no colon).
 const char *PropertyName(int property);
+
+// What the game adds to the text string number in the stored byte: 128 marks an item,
+// 64 a trainer. A type with a trainer type byte holds trainers, one with an item byte
+// items; every other type stores the plain number (0).
+int TextFlag(const TypeLayout &type);
 
 // Why the records of type t on map m cannot be loaded (a count outside 0..32, which a
 // checked reading never leaves but rows kept from an earlier reading might); nothing

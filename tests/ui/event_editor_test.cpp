@@ -5,6 +5,7 @@
 
 #include "pictures/EventSymbols.h"
 
+#include <QFontMetrics>
 #include <filesystem>
 
 using namespace EventTestGame;
@@ -79,6 +80,7 @@ private slots:
         QCOMPARE(SymbolAt(1), QPoint(-1, -1)); // square (19, 17) lies outside the view
         QCOMPARE(SymbolAt(2), QPoint(2520, 2520));
         QVERIFY(e.PictureNum->isVisible() && e.Move1->isVisible());
+        QCOMPARE(e.Label1->text(), QStringLiteral("Text String Number:"));
         QVERIFY(!e.Changed); // the moves are gone, nothing unsaved remains
 
         // A selection past the new type's records falls back to the first one.
@@ -89,6 +91,9 @@ private slots:
         QCOMPARE(e.EventSym[2]->Picture(), EventSymbols::Unselected());
         QCOMPARE(e.TrainerType->text(), QStringLiteral("200"));
         QVERIFY(e.EventSym[2]->isHidden());
+        // The text box shows the stored byte, flag included, and its caption says so.
+        QCOMPARE(e.Label1->text(), QStringLiteral("Text Number (+64):"));
+        QVERIFY(QFontMetrics(e.Label1->font()).horizontalAdvance(e.Label1->text()) <= e.Label1->width());
     }
 
     void goReloadsEvenTheCurrentTypeAndAbsentBoxesKeepTheirText()
