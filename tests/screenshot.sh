@@ -21,8 +21,8 @@ cat > "$work/drive.sh" <<'DRIVE'
 set -euo pipefail
 work=$1
 out=$2
-wait_for() { # window name
-    for _ in $(seq 1 100); do
+wait_for() { # window name; a first start on a busy machine can take several seconds
+    for _ in $(seq 1 300); do
         id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1 || true)
         [ -n "$id" ] && { echo "$id"; return 0; }
         sleep 0.1
