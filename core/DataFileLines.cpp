@@ -17,10 +17,7 @@ std::vector<DataLine> SplitDataLines(const std::string &text)
         std::size_t end = text.find('\n', pos);
         if (end == std::string::npos)
             end = text.size();
-        std::string line = text.substr(pos, end - pos);
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        lines.push_back({number++, line});
+        lines.push_back({number++, text.substr(pos, end - pos)});
         pos = end + 1;
     }
     return lines;

@@ -19,7 +19,8 @@ struct DataField
     bool quoted = false;
 };
 
-// The lines of a text (LF or CRLF line ends); a leading byte order mark is skipped.
+// The lines of a text whose line ends are LF, as ReadDataFileText gives it; a leading
+// byte order mark is skipped.
 std::vector<DataLine> SplitDataLines(const std::string &text);
 
 // The fields of one line of the file `path`: separated by commas, a field in double

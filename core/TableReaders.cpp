@@ -12,11 +12,6 @@
 
 namespace {
 
-bool IsLineEnd(const std::string &text, std::size_t pos)
-{
-    return text[pos] == '\n' || (text[pos] == '\r' && pos + 1 < text.size() && text[pos + 1] == '\n');
-}
-
 // Reads a data file the way the tables are laid out: whole lines for the header and
 // the separators, and comma-separated fields that run on regardless of line ends.
 class Scanner
@@ -59,7 +54,7 @@ public:
     Cell readField(const std::string &what)
     {
         skipBlanks();
-        if (m_afterComma && (atEnd() || IsLineEnd(m_text, m_pos))) {
+        if (m_afterComma && (atEnd() || m_text[m_pos] == '\n')) {
             // A comma right before a line end leaves an empty last field.
             m_fieldLine = m_line;
             if (!atEnd())
@@ -69,8 +64,7 @@ public:
             return Cell();
         }
         if (!m_afterComma) {
-            while (!atEnd() && (m_text[m_pos] == ' ' || m_text[m_pos] == '\t' || m_text[m_pos] == '\r'
-                                || m_text[m_pos] == '\n')) {
+            while (!atEnd() && (m_text[m_pos] == ' ' || m_text[m_pos] == '\t' || m_text[m_pos] == '\n')) {
                 if (m_text[m_pos] == '\n')
                     ++m_line;
                 ++m_pos;
@@ -90,14 +84,14 @@ public:
             cell = Cell::text(m_text.substr(start, m_pos - start));
             ++m_pos;
             skipBlanks();
-            if (!atEnd() && m_text[m_pos] != ',' && !IsLineEnd(m_text, m_pos))
+            if (!atEnd() && m_text[m_pos] != ',' && m_text[m_pos] != '\n')
                 fail(m_fieldLine, "there is text after the closing quote of a field in " + what);
         } else {
             const std::size_t start = m_pos;
             while (!atEnd() && m_text[m_pos] != ',' && m_text[m_pos] != '\n')
                 ++m_pos;
             std::string token = m_text.substr(start, m_pos - start);
-            while (!token.empty() && (token.back() == ' ' || token.back() == '\t' || token.back() == '\r'))
+            while (!token.empty() && (token.back() == ' ' || token.back() == '\t'))
                 token.pop_back();
             cell = Classify(token, what);
         }
@@ -181,9 +175,7 @@ private:
 
     void consumeLineEnd()
     {
-        if (m_text[m_pos] == '\r')
-            ++m_pos;
-        ++m_pos; // the '\n'
+        ++m_pos; // the '\n': the text's line ends are all LF
         ++m_line;
     }
 

@@ -10,8 +10,8 @@
 //
 // Field syntax: a text in double quotes (commas allowed inside, no line end), a
 // decimal number with an optional leading minus (at most 8 MiB either way, the size of
-// the largest Game Boy ROM), #TRUE# or #FALSE#, or nothing
-// (an empty cell). Spaces around fields are ignored; lines may end in LF, CRLF or CR.
+// the largest Game Boy ROM), #TRUE# or #FALSE#, or nothing (an empty cell). Spaces
+// around fields are ignored; lines may end in LF, CRLF or CR.
 // Records run on over line ends, but the last field of a record must end its line.
 namespace TableReaders {
 

@@ -9,8 +9,6 @@ const QImage &TilesetTile(int t)
 {
     // The index is a 16-bit sum; one outside the store gives the empty picture.
     const long long first = Defines::TilesetTable[Defines::CurTileset][3].num();
-    if (first < -32768 || first > 32767)
-        return TileStore::instance().Tile(-1);
     const long long index = first + t;
     if (index < -32768 || index > 32767)
         return TileStore::instance().Tile(-1);

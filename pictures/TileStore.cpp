@@ -105,7 +105,7 @@ void TileStore::Load()
         std::int64_t position = 0, first = 0;
         if (!numberCell(Defines::TilesetTable[row][1], position) || !numberCell(Defines::TilesetTable[row][3], first))
             continue;
-        if (position <= 1 || position > RomFiles::MaximumRomSize || first < 0 || first >= MaximumSize)
+        if (position <= 1 || first < 0 || first >= MaximumSize)
             continue;
         placements.push_back({position, first});
         size = std::max(size, std::min<std::int64_t>(first + TilesPerTileset, MaximumSize));

@@ -289,8 +289,8 @@ std::optional<std::string> CountProblem(int map, int type)
     if (n >= 0 && n <= MaxRecords)
         return std::nullopt;
     return "Map " + std::to_string(map) + " has " + std::to_string(n) + " events of the type "
-           + MessageText::Excerpt(EventTypes[type][TypeName].str()) + " in the event position table; the editor can show 0 to "
-           + std::to_string(MaxRecords) + ".";
+           + MessageText::Excerpt(EventTypes[type][TypeName].str())
+           + " in the event position table; the editor can show 0 to " + std::to_string(MaxRecords) + ".";
 }
 
 void Reset()

@@ -15,8 +15,8 @@ constexpr std::int64_t Int32Max = std::numeric_limits<std::int32_t>::max();
 std::int64_t Number(std::int16_t map, int column, const std::string &what, std::int64_t lo, std::int64_t hi)
 {
     const Cell &cell = Defines::MapTable[map][column];
-    const std::string prefix = "The warps of " + Defines::MapNamed(map) + " cannot be edited: " + what + " (map table column "
-                               + std::to_string(column) + ")";
+    const std::string prefix = "The warps of " + Defines::MapNamed(map) + " cannot be edited: " + what
+                               + " (map table column " + std::to_string(column) + ")";
     std::int64_t v = 0;
     if (cell.kind() == Cell::Kind::Empty || cell.kind() == Cell::Kind::Truth || !cell.toNumber(v))
         throw WarpDataError(prefix + " is not a number.");

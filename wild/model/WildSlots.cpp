@@ -29,13 +29,11 @@ std::int64_t SlotPosition(std::int16_t map)
     const Cell &cell = Defines::MapTable[map][16];
     std::int64_t P = 0;
     if (cell.kind() == Cell::Kind::Empty || cell.kind() == Cell::Kind::Truth || !cell.toNumber(P))
-        throw PositionError(Defines::MapNamed(map) + " has no wild Pokémon position: map table column 16 is not a number.");
+        throw PositionError(Defines::MapNamed(map)
+                            + " has no wild Pokémon position: map table column 16 is not a number.");
     if (P < 1)
         throw PositionError(Defines::MapNamed(map) + " has no wild Pokémon position: map table column 16 is "
                             + std::to_string(P) + ", below the first file position 1.");
-    if (P > RomFiles::MaximumRomSize)
-        throw PositionError(Defines::MapNamed(map) + " has no wild Pokémon position: map table column 16 is "
-                            + std::to_string(P) + ", beyond the largest Game Boy ROM (8 MiB).");
     return P;
 }
 

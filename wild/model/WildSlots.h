@@ -26,7 +26,7 @@ public:
 };
 
 // P of map `map`: MapTable(map, 16) as a whole number of at least 1. Throws
-// PositionError when the cell is empty, a truth value or no number, below 1 or beyond 8 MiB.
+// PositionError when the cell is empty, a truth value or no number, or below 1.
 std::int64_t SlotPosition(std::int16_t map);
 
 // The 20 bytes at P to P + 19, slot by slot, level first. Throws RomError when the ROM
