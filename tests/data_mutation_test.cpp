@@ -6,6 +6,7 @@
 #include "core/DataFileError.h"
 #include "core/Defines.h"
 #include "core/MapData.h"
+#include "core/MessageText.h"
 #include "core/RomExtent.h"
 #include "core/RomFile.h"
 #include "core/TableReaders.h"
@@ -27,9 +28,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <random>
 #include <sstream>
 #include <vector>
@@ -41,8 +40,8 @@ constexpr double SecondsPerCase = 2.0;
 
 std::string ShippedText(const std::string &name)
 {
-    std::ifstream in(std::string(TOVRANE_DATA_DIR) + "/" + name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    const std::vector<std::uint8_t> bytes = TestFiles::ReadBytes(std::string(TOVRANE_DATA_DIR) + "/" + name);
+    return std::string(bytes.begin(), bytes.end());
 }
 
 // Damage of the kinds hand edits and broken transfers leave behind.
@@ -154,21 +153,6 @@ private:
     std::mt19937_64 m_rng;
 };
 
-bool ValidUtf8WithoutControls(const std::string &s)
-{
-    for (std::size_t i = 0; i < s.size();) {
-        const unsigned char c = static_cast<unsigned char>(s[i]);
-        std::size_t n = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
-        if (n == 0 || i + n > s.size() || (n == 1 && (c < 0x20 || c == 0x7F)))
-            return false;
-        for (std::size_t k = 1; k < n; ++k)
-            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80)
-                return false;
-        i += n;
-    }
-    return true;
-}
-
 // Every shipped file in a folder of its own, the program's folder of the run, and a
 // ROM image as long as the shipped tables need.
 class DataMutationTest : public ::testing::Test
@@ -208,7 +192,7 @@ protected:
                 const std::string message = e.what();
                 ++refused;
                 if (message.rfind("The data file " + path, 0) != 0 || message.size() > path.size() + 400
-                    || !ValidUtf8WithoutControls(message))
+                    || MessageText::Readable(message) != message)
                     fault = "unreadable refusal (" + std::to_string(message.size()) + " bytes): "
                             + message.substr(0, 400);
             } catch (const MapDataError &) {
@@ -269,13 +253,13 @@ protected:
         }
     }
 
-    // The rows the damage changed (all of them when the table did not read), at most 12.
+    // Map 0 and the first maps whose rows the damage changed, 12 at most.
     static std::vector<int> ChangedMaps(const std::vector<std::vector<Cell>> &before)
     {
+        const std::vector<std::vector<Cell>> after = MapRows();
         std::vector<int> maps;
         for (int m = 0; m < Defines::TableRows && maps.size() < 12; ++m)
-            if (std::vector<Cell>(Defines::MapTable[m], Defines::MapTable[m] + Defines::MapColumns) != before[std::size_t(m)]
-                || m == 0)
+            if (m == 0 || after[std::size_t(m)] != before[std::size_t(m)])
                 maps.push_back(m);
         return maps;
     }
