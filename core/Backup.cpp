@@ -95,7 +95,7 @@ Result BackupRom(const std::string &romPath, const std::string &programFolder)
         if (fs::u8path(besideRom).lexically_normal() == fs::u8path(inProgramFolder).lexically_normal())
             whyNotBeside.clear();
         else if (fs::exists(fs::symlink_status(fs::u8path(besideRom), ec)) || RomFiles::SameFile(besideRom, romPath))
-            whyNotBeside = "a file " + besideRom + " is in the way";
+            whyNotBeside = "a file of that name is in the way";
         else if (scratch.make(besideRom, rom, whyNotBeside))
             made = true;
         if (!made)

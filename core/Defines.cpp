@@ -7,6 +7,7 @@
 namespace Defines {
 
 std::string RomPath;
+std::int64_t RomSize = -1;
 Cell TilesetTable[TableRows][TilesetColumns];
 Cell CategoryTable[TableRows][CategoryColumns];
 std::int16_t LastCategory = 0;
@@ -24,6 +25,7 @@ std::string ProgramFolder;
 void Reset()
 {
     RomPath.clear();
+    RomSize = -1;
     for (auto &row : TilesetTable)
         for (auto &c : row)
             c = Cell();

@@ -15,6 +15,7 @@ constexpr int CategoryColumns = 4;
 constexpr int MapColumns = 18;
 
 extern std::string RomPath;                         // the open ROM image (UTF-8 path)
+extern std::int64_t RomSize;                        // its size when it was opened; -1 when not known
 extern Cell TilesetTable[TableRows][TilesetColumns]; // one row per tileset line
 extern Cell CategoryTable[TableRows][CategoryColumns]; // 1 name, 2 first map, 3 map count
 extern std::int16_t LastCategory;

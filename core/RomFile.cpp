@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <limits>
 #include <sys/stat.h>
 
 namespace fs = std::filesystem;
@@ -130,6 +131,12 @@ void RomFile::close()
     }
     if (const int err = CloseChecked(f))
         Fail(m_path, "could not be written", Reason(err));
+}
+
+void RomFile::RequireInside(const std::string &what, std::int64_t start, std::int64_t count) const
+{
+    if (const auto outside = RomFiles::OutsideFile(what, start, count, m_size))
+        Fail(m_path, "could not be read", *outside);
 }
 
 int RomFile::readByte(std::int64_t p)
@@ -303,6 +310,36 @@ bool SameFile(const std::string &a, const std::string &b)
     if (fs::equivalent(fs::u8path(a), fs::u8path(b), ec))
         return true;
     return false;
+}
+
+std::int64_t SizeOf(const std::string &path)
+{
+    std::error_code ec;
+    const std::uintmax_t size = fs::file_size(fs::u8path(path), ec);
+    if (ec || size > std::uintmax_t(std::numeric_limits<std::int64_t>::max()))
+        return -1;
+    return std::int64_t(size);
+}
+
+std::optional<std::string> OutsideFile(const std::string &what, std::int64_t start, std::int64_t count,
+                                       std::int64_t fileSize)
+{
+    if (count <= 0)
+        return std::nullopt;
+    // Compared without forming start + count, which a wild table value could overflow.
+    const bool startsInside = start >= 1 && start <= fileSize;
+    if (startsInside && count <= fileSize - start + 1)
+        return std::nullopt;
+    const std::string holds = "the file, which holds " + std::to_string(fileSize) + " bytes";
+    if (count == 1)
+        return what + " at position " + std::to_string(start) + " lies outside " + holds;
+    // The last position is only named, never used: a huge start cannot overflow here.
+    constexpr std::int64_t Largest = std::numeric_limits<std::int64_t>::max();
+    const std::int64_t last = start > Largest - (count - 1) ? Largest : start + count - 1;
+    const std::string positions = what + " at positions " + std::to_string(start) + " to " + std::to_string(last);
+    if (startsInside)
+        return positions + " reach past the end of " + holds;
+    return positions + " lie outside " + holds;
 }
 
 } // namespace RomFiles

@@ -52,6 +52,11 @@ public:
     const std::string &path() const { return m_path; }
     std::int64_t size() const { return m_size; }
 
+    // Throws RomError, naming the bytes and their positions, unless the `count` bytes
+    // (what) from position `start` all lie inside the file: a reader that shows them
+    // calls it first, as bytes past the end would read as 0.
+    void RequireInside(const std::string &what, std::int64_t start, std::int64_t count) const;
+
     // The byte at position p; 0 for a position past the end (or before the start).
     // Throws RomError when the file cannot be read.
     int readByte(std::int64_t p);
@@ -97,5 +102,14 @@ void ReplaceWith(const std::string &path, const std::vector<std::uint8_t> &bytes
 
 // Whether the two paths name the same existing file (also through links or other spellings).
 bool SameFile(const std::string &a, const std::string &b);
+
+// The size of the file at `path` in bytes, or -1 when it cannot be learnt.
+std::int64_t SizeOf(const std::string &path);
+
+// Why `count` bytes from the 1-based position `start` do not all lie inside a file of
+// fileSize bytes, naming them once ("the border block at position 9 lies outside the
+// file, which holds 8 bytes"); nothing when they do, or when count is 0.
+std::optional<std::string> OutsideFile(const std::string &what, std::int64_t start, std::int64_t count,
+                                       std::int64_t fileSize);
 
 } // namespace RomFiles

@@ -1,43 +1,20 @@
 #include "WritePlan.h"
 
-#include "RomFile.h"
-
-#include <limits>
-
-namespace {
-
-constexpr std::int64_t Largest = std::numeric_limits<std::int64_t>::max();
-
-std::string Positions(const WritePlan::Run &run)
-{
-    const std::int64_t count = std::int64_t(run.bytes.size());
-    if (count == 1)
-        return "position " + std::to_string(run.start);
-    // The last position is only named, never used: a huge start cannot overflow here.
-    const std::int64_t last = run.start > Largest - count ? Largest : run.start + count - 1;
-    return "positions " + std::to_string(run.start) + " to " + std::to_string(last);
-}
-
-} // namespace
-
 void WritePlan::add(std::string what, std::int64_t start, std::vector<int> bytes)
 {
-    m_runs.push_back(Run{std::move(what), start, std::move(bytes)});
+    m_runs.push_back(Run{std::move(what), start, std::move(bytes), true});
+}
+
+void WritePlan::need(std::string what, std::int64_t position)
+{
+    m_runs.push_back(Run{std::move(what), position, {0}, false});
 }
 
 std::optional<std::string> WritePlan::ProblemFor(std::int64_t fileSize) const
 {
     for (const Run &run : m_runs) {
-        const std::int64_t count = std::int64_t(run.bytes.size());
-        if (count == 0)
-            continue;
-        // Compared without forming start + count, which a wild table value could overflow.
-        const bool startsInside = run.start >= 1 && run.start <= fileSize;
-        if (!startsInside || count > fileSize - run.start + 1) {
-            const std::int64_t outside = startsInside ? fileSize + 1 : run.start;
-            return run.what + " at " + Positions(run) + ": position " + std::to_string(outside)
-                   + " lies outside the file, which holds " + std::to_string(fileSize) + " bytes";
-        }
+        if (auto outside = RomFiles::OutsideFile(run.what, run.start, std::int64_t(run.bytes.size()), fileSize))
+            return outside;
         for (std::size_t i = 0; i < run.bytes.size(); ++i)
             if (run.bytes[i] < 0 || run.bytes[i] > 255)
                 return run.what + ": the value " + std::to_string(run.bytes[i]) + " for position "
@@ -46,19 +23,31 @@ std::optional<std::string> WritePlan::ProblemFor(std::int64_t fileSize) const
     return std::nullopt;
 }
 
-std::optional<std::string> WritePlan::Check(const std::string &romPath) const
+std::optional<std::string> WritePlan::Check(const std::string &romPath, std::int64_t sizeWhenOpened,
+                                            RomFile::Mode mode) const
 {
+    const std::string nothing = "\nNothing was saved.";
     std::int64_t size = 0;
     try {
+        // Opened as the write will open it, so a ROM the user may not write is refused
+        // before a backup is made for it; nothing is written here.
         RomFile rom;
-        rom.open(romPath, RomFile::Mode::Read);
+        rom.open(romPath, mode);
         size = rom.size();
         rom.close();
     } catch (const RomError &e) {
-        return std::string(e.what()) + "\nNothing was saved.";
+        if (mode == RomFile::Mode::ReadWrite && !e.reason().empty())
+            return "The ROM " + romPath + " cannot be saved: it could not be opened for writing (" + e.reason()
+                   + ")." + nothing;
+        return e.what() + nothing;
     }
+    // Another program has cut or grown the file: the positions read at opening may no
+    // longer mean what they did.
+    if (sizeWhenOpened >= 0 && size != sizeWhenOpened)
+        return "The ROM " + romPath + " has changed size since it was opened (" + std::to_string(sizeWhenOpened)
+               + " bytes then, " + std::to_string(size) + " now). Open it again before saving." + nothing;
     if (const auto problem = ProblemFor(size))
-        return "The ROM " + romPath + " cannot be saved: " + *problem + ".\nNothing was saved.";
+        return "The ROM " + romPath + " cannot be saved: " + *problem + "." + nothing;
     return std::nullopt;
 }
 
@@ -71,6 +60,8 @@ void WritePlan::WriteTo(const std::string &romPath) const
         throw RomError("The ROM " + romPath + " was not written: " + reason + ".", romPath, reason);
     }
     for (const Run &run : m_runs) {
+        if (!run.writes)
+            continue;
         std::int64_t pos = run.start;
         for (const int b : run.bytes)
             rom.PutRomByte(pos++, b);

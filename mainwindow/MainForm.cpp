@@ -8,6 +8,7 @@
 #include "core/DataFileError.h"
 #include "core/Defines.h"
 #include "core/RomExtent.h"
+#include "core/RomFile.h"
 #include "core/TableReaders.h"
 #include "core/ui/Dialogs.h"
 #include "core/ui/FontFit.h"
@@ -25,7 +26,6 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include <filesystem>
 
 namespace {
 
@@ -143,6 +143,9 @@ void MainForm::Form_Load()
         Program::End();
         return;
     }
+    // Every Save compares the ROM's size with this one, so that a file cut or grown by
+    // another program since is never written into (or backed up over a good backup).
+    Defines::RomSize = RomFiles::SizeOf(Defines::RomPath);
     // Pictures come from this ROM and this version's tileset table, before anything is drawn.
     TileStore::instance().Reload();
     WarnIfRomIsShort();
@@ -169,18 +172,16 @@ void MainForm::Form_Load()
 // looked at), but nothing that lies past its end can be shown or saved.
 void MainForm::WarnIfRomIsShort()
 {
-    std::error_code ec;
-    const auto size = std::filesystem::file_size(std::filesystem::u8path(Defines::RomPath), ec);
-    if (ec)
+    if (Defines::RomSize < 0)
         return; // the map load reports a ROM it cannot read
     const std::int64_t needed = RomExtent::NeededByTables();
-    if (std::int64_t(size) >= needed)
+    if (Defines::RomSize >= needed)
         return;
-    Dialogs::Error(QStringLiteral("The ROM %1 is %2 bytes; the tables for this version expect at least %3. "
-                                  "Maps may show empty blocks and cannot be saved.")
-                       .arg(QString::fromStdString(Defines::RomPath))
-                       .arg(qint64(size))
-                       .arg(needed));
+    Dialogs::Warn(QStringLiteral("The ROM %1 is %2 bytes; the tables for this version expect at least %3. "
+                                 "Maps whose data lie past its end show empty blocks and cannot be saved.")
+                      .arg(QString::fromStdString(Defines::RomPath))
+                      .arg(qint64(Defines::RomSize))
+                      .arg(needed));
 }
 
 void MainForm::EnableMapCommands(bool on)

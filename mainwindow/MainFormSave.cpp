@@ -77,8 +77,9 @@ void MainForm::mnuSaveAs_Click()
             return;
     }
     // The copy holds the same bytes, so a map that does not fit this ROM would not fit it
-    // either: nothing is copied then.
-    if (!SaveAllowed() || !SaveSteps::Fits(MapSave::PlanWrite(CurrentJob(*this))))
+    // either: nothing is copied then. The ROM is only read here: a ROM the user may not
+    // write can still be saved as another file, whose own opening is checked by the write.
+    if (!SaveAllowed() || !SaveSteps::Fits(MapSave::PlanWrite(CurrentJob(*this)), RomFile::Mode::Read))
         return;
 
     // Saving as the current ROM writes into it as Save does; it is never deleted first.
@@ -91,6 +92,7 @@ void MainForm::mnuSaveAs_Click()
         }
     }
     Defines::RomPath = target.toStdString();
+    Defines::RomSize = RomFiles::SizeOf(Defines::RomPath);
     if (!WriteMapTo(Defines::RomPath))
         return;
     DrawPalette();

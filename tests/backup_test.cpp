@@ -76,7 +76,10 @@ TEST_F(BackupTest, FailuresLeaveTheRomAndAreReported)
     tmp.writeText("temp.tvr", "mine");
     result = Backup::BackupRom(rom, program);
     EXPECT_FALSE(result.ok);
-    EXPECT_NE(result.message.find(tmp.file("temp.tvr")), std::string::npos) << result.message;
+    const std::size_t named = result.message.find(tmp.file("temp.tvr"));
+    EXPECT_NE(named, std::string::npos) << result.message;
+    EXPECT_EQ(result.message.find(tmp.file("temp.tvr"), named + 1), std::string::npos)
+        << "named twice: " << result.message;
     EXPECT_EQ(ReadBytes(tmp.file("temp.tvr")), std::vector<std::uint8_t>({'m', 'i', 'n', 'e'}));
     EXPECT_FALSE(Exists(bak));
     EXPECT_EQ(ReadBytes(rom), image);

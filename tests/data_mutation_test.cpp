@@ -318,10 +318,14 @@ void LoadEvents()
             const EventTables::TypeLayout type = EventTables::Layout(t);
             const int count = EventTables::RecordCount(m, t);
             EventRecords::DataTable data{};
-            EventRecords::Store(data,
-                                EventRecords::ReadTable(Defines::RomPath, EventTables::TablePosition(m, t), count,
-                                                        type.RecordLength),
-                                type, {});
+            try {
+                EventRecords::Store(data,
+                                    EventRecords::ReadTable(Defines::RomPath, EventTables::TablePosition(m, t),
+                                                            count, type.RecordLength),
+                                    type, {});
+            } catch (const RomError &) {
+                continue; // records past the end of the ROM: the editor says so
+            }
             for (int r = 0; r < count; ++r)
                 EventRecords::SquareOf(data, r, type);
         }

@@ -62,6 +62,13 @@ TEST_F(EventRecordsTest, SavedRecordsLoseTheDisplayOffsetsAndReadBackTheSame)
     EXPECT_EQ(SquareOf(again, 1, People()).y, 5);
 }
 
+TEST_F(EventRecordsTest, RecordsPastTheEndOfTheRomAreNotShown)
+{
+    EXPECT_EQ(ReadTable(path, 0x3FB, 1, 6).size(), 1u); // the last six bytes
+    EXPECT_THROW(ReadTable(path, 0x3FC, 1, 6), RomError); // would show a 0 that is not there
+    EXPECT_TRUE(ReadTable(path, 0x500, 0, 6).empty());
+}
+
 TEST_F(EventRecordsTest, NothingIsWrittenWhenAValueOrThePlaceDoesNotFit)
 {
     Store(data, ReadTable(path, 0x101, 3, 6), People(), {});

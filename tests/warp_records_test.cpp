@@ -56,3 +56,13 @@ TEST(WarpRecordsTest, APlacementBeyondTwoBytesIsRefusedBeforeAnyWrite)
         << *check.Problem;
     EXPECT_TRUE(check.Plan.Bytes.empty());
 }
+
+// A Save without warps writes nothing, yet it stands for the count byte it was read with.
+TEST(WarpRecordsTest, ASaveOfNoWarpsNeedsItsCountByteInsideTheFile)
+{
+    WarpRecords::SaveJob job;
+    job.row.BorderPos = 100;
+    const WritePlan plan = WarpRecords::PlanWrite(WarpRecords::PlanSave(job).Plan);
+    EXPECT_FALSE(plan.ProblemFor(101));
+    EXPECT_EQ(plan.ProblemFor(100), "the warp count byte at position 101 lies outside the file, which holds 100 bytes");
+}

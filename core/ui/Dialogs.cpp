@@ -68,6 +68,11 @@ void QtDialogBackend::information(const QString &text)
     showBox(QMessageBox::Information, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
+void QtDialogBackend::warning(const QString &text)
+{
+    showBox(QMessageBox::Warning, text, QMessageBox::Ok, QMessageBox::Ok);
+}
+
 void QtDialogBackend::error(const QString &text)
 {
     showBox(QMessageBox::Critical, text, QMessageBox::Ok, QMessageBox::Ok);

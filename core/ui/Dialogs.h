@@ -13,6 +13,8 @@ public:
     virtual bool question(const QString &text) = 0;
     // OK box with the information icon (confirmations after a save).
     virtual void information(const QString &text) = 0;
+    // OK box with the warning icon (something amiss that the program carries on past).
+    virtual void warning(const QString &text) = 0;
     // OK box with the critical icon (a failure the user must know of).
     virtual void error(const QString &text) = 0;
     // Open / Save As dialogs. They return the chosen full path, or an empty text on cancel.
@@ -31,6 +33,7 @@ void setBackend(DialogBackend *backend);
 
 inline bool Ask(const QString &text) { return backend().question(text); }
 inline void Inform(const QString &text) { backend().information(text); }
+inline void Warn(const QString &text) { backend().warning(text); }
 inline void Error(const QString &text) { backend().error(text); }
 
 // The question every window asks before dropping unsaved changes.
@@ -44,6 +47,7 @@ class QtDialogBackend : public DialogBackend
 public:
     bool question(const QString &text) override;
     void information(const QString &text) override;
+    void warning(const QString &text) override;
     void error(const QString &text) override;
     QString openFile(const QString &title, const QString &initDir, const QString &fileName) override;
     QString saveFile(const QString &title, const QString &initDir, const QString &fileName) override;

@@ -16,9 +16,9 @@ bool Allowed(const std::optional<std::string> &problem)
     return false;
 }
 
-bool Fits(const WritePlan &plan)
+bool Fits(const WritePlan &plan, RomFile::Mode mode)
 {
-    const auto problem = plan.Check(Defines::RomPath);
+    const auto problem = plan.Check(Defines::RomPath, Defines::RomSize, mode);
     if (problem)
         Dialogs::Error(QString::fromStdString(*problem));
     return !problem;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/RomFile.h"
+
 #include <functional>
 #include <optional>
 #include <string>
@@ -15,9 +17,10 @@ namespace SaveSteps {
 // A value without byte form (or another reason not to save), found before anything is written.
 bool Allowed(const std::optional<std::string> &problem);
 
-// Whether the ROM at RomPath can take the whole plan now (it opens and every position
-// lies inside it); otherwise the reason is shown.
-bool Fits(const WritePlan &plan);
+// Whether the ROM at RomPath can take the whole plan now (it opens in `mode`, has the
+// size it had when it was opened, and every position lies inside it); otherwise the
+// reason is shown. Save As reads the ROM only, to copy it: it checks for reading.
+bool Fits(const WritePlan &plan, RomFile::Mode mode = RomFile::Mode::ReadWrite);
 
 // "Make a backup of the ROM (…)?"; on Yes the backup step runs. False when the backup
 // could not be made: the ROM is untouched and the message says why.

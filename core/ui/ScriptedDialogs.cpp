@@ -73,6 +73,11 @@ void ScriptedDialogs::information(const QString &text)
     m_asked.append({Kind::Information, text, QString(), QString()});
 }
 
+void ScriptedDialogs::warning(const QString &text)
+{
+    m_asked.append({Kind::Warning, text, QString(), QString()});
+}
+
 void ScriptedDialogs::error(const QString &text)
 {
     m_asked.append({Kind::Error, text, QString(), QString()});

@@ -12,7 +12,7 @@
 class ScriptedDialogs : public DialogBackend
 {
 public:
-    enum class Kind { Question, Information, Error, Open, Save };
+    enum class Kind { Question, Information, Warning, Error, Open, Save };
 
     struct Asked
     {
@@ -36,6 +36,7 @@ public:
 
     bool question(const QString &text) override;
     void information(const QString &text) override;
+    void warning(const QString &text) override;
     void error(const QString &text) override;
     QString openFile(const QString &title, const QString &initDir, const QString &fileName) override;
     QString saveFile(const QString &title, const QString &initDir, const QString &fileName) override;

@@ -59,6 +59,7 @@ std::vector<RawRecord> ReadTable(const std::string &romPath, std::int64_t positi
         return records;
     RomFile rom;
     rom.open(romPath, RomFile::Mode::Read);
+    rom.RequireInside("the records", position, std::int64_t(records.size()) * std::clamp(length, 0, Columns - 1));
     std::int64_t p = position;
     for (RawRecord &record : records) {
         record.fill(0);

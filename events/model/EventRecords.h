@@ -31,8 +31,8 @@ struct DisplayOffsets
 DisplayOffsets OffsetsOf(int map);
 
 // The bytes of `count` records of `length` bytes from the 1-based position, back to
-// back; record r's byte k is at [r][k]. Bytes past the end of the file read 0. Throws
-// RomError when the ROM cannot be opened or read.
+// back; record r's byte k is at [r][k]. Throws RomError when the ROM cannot be opened
+// or read, or when the records do not all lie inside the file.
 using RawRecord = std::array<int, Columns>;
 std::vector<RawRecord> ReadTable(const std::string &romPath, std::int64_t position, int count, int length);
 

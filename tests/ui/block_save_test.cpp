@@ -107,7 +107,7 @@ private slots:
         Defines::TilesetTable[0][5] = Cell::number(std::int64_t(h.game.rom.size()) - 100);
         h.dialogs.answerNo();
         e.SaveBlock_Click();
-        expectUnsaved(QStringLiteral("outside the file"));
+        expectUnsaved(QStringLiteral("past the end of the file"));
         QCOMPARE(TestFiles::ReadBytes(h.romPath), h.game.rom);
         Defines::TilesetTable[0][5] = Cell::number(h.game.tilesets[0].blocksetPos);
 

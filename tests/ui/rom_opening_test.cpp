@@ -126,10 +126,12 @@ private slots:
         QVERIFY(h.chooseVersion(0));
         // The huge 255 x 255 map's blocks from 0x8001 reach furthest.
         const QString expected = QStringLiteral("The ROM %1 is 24576 bytes; the tables for this version expect at "
-                                                "least %2. Maps may show empty blocks and cannot be saved.")
+                                                "least %2. Maps whose data lie past its end show empty blocks and "
+                                                "cannot be saved.")
                                      .arg(QString::fromStdString(h.romPath))
                                      .arg(0x8000 + 255 * 255);
         QCOMPARE(h.dialogs.texts().mid(1), QStringList({expected}));
+        QCOMPARE(h.dialogs.asked()[1].kind, ScriptedDialogs::Kind::Warning); // the program carries on
         QVERIFY(h.main().MapLoaded);
 
         // A ROM of the tables' length says nothing.

@@ -1,6 +1,7 @@
 // Save and Save As of the map: exactly the map's bytes change, and no failure is
 // reported as success or leaves a half-written ROM.
 #include "UiHarness.h"
+#include "support/UnprivilegedUser.h"
 
 #include <QAction>
 #include <QDir>
@@ -145,25 +146,28 @@ private slots:
         QCOMPARE(TestFiles::ReadBytes(h.romPath), h.game.rom);
     }
 
-    // A ROM cut short after it was opened, or gone: the Save says why before asking
-    // anything, so a good backup is never replaced by the broken file.
+    // A ROM too short for the map, or gone: the Save says why before asking anything,
+    // so a good backup is never replaced by the broken file.
     void aSaveThatCannotBeWrittenAsksAndBacksUpNothing()
     {
         UiHarness h;
+        const SyntheticMap &map0 = h.game.map(0);
+        const std::vector<std::uint8_t> cut(h.game.rom.begin(), h.game.rom.begin() + (map0.blockPos + 3));
+        h.folder->writeBytes("game.gb", cut);
         QVERIFY(h.start());
         MainForm &m = h.main();
         UiHarness::pressCell(m.MapTile, 0);
         const std::string bak = h.romPath + ".BAK";
         h.folder->writeBytes("game.gb.BAK", h.game.rom);
-        const SyntheticMap &map0 = h.game.map(0);
-        const std::vector<std::uint8_t> cut(h.game.rom.begin(), h.game.rom.begin() + (map0.blockPos + 3));
-        h.folder->writeBytes("game.gb", cut);
 
         h.dialogs.answerYes(); // would make the backup, were the question asked
         m.mnuSave_Click();
         QCOMPARE(h.dialogs.asked().size(), 1);
         QCOMPARE(h.dialogs.asked()[0].kind, ScriptedDialogs::Kind::Error);
-        QVERIFY2(h.dialogs.texts()[0].contains(QStringLiteral("position %1 lies outside the file").arg(map0.borderPos)),
+        QVERIFY2(h.dialogs.texts()[0].contains(
+                     QStringLiteral("the border block at position %1 lies outside the file, which holds %2 bytes.")
+                         .arg(map0.borderPos)
+                         .arg(cut.size())),
                  qPrintable(h.dialogs.texts()[0]));
         QCOMPARE(TestFiles::ReadBytes(h.romPath), cut);
         QCOMPARE(TestFiles::ReadBytes(bak), h.game.rom);
@@ -178,6 +182,53 @@ private slots:
         QVERIFY(!TestFiles::Exists(h.romPath)); // never created by a save
         QCOMPARE(TestFiles::ReadBytes(bak), h.game.rom);
         QVERIFY(m.Changed);
+    }
+
+    // A ROM cut by another program since it was opened, or one this user may not write:
+    // refused before the backup question, so the backup and the ROM stay as they were.
+    void aChangedOrUnwritableRomIsRefusedBeforeTheBackup()
+    {
+        UiHarness h;
+        QVERIFY(h.start());
+        MainForm &m = h.main();
+        UiHarness::pressCell(m.MapTile, 0);
+        const std::vector<std::uint8_t> earlier(64, 0xEE);
+        const std::string bak = h.folder->writeBytes("game.gb.BAK", earlier);
+        auto refused = [&](const QString &why) {
+            h.dialogs.clear();
+            h.dialogs.answerYes(); // would make the backup, were the question asked
+            m.mnuSave_Click();
+            QCOMPARE(h.dialogs.asked().size(), 1);
+            QCOMPARE(h.dialogs.asked()[0].kind, ScriptedDialogs::Kind::Error);
+            QVERIFY2(h.dialogs.texts()[0].contains(why), qPrintable(h.dialogs.texts()[0]));
+            QCOMPARE(TestFiles::ReadBytes(bak), earlier);
+            QVERIFY(m.Changed);
+        };
+
+        // The map's bytes still lie inside the cut file; the file is not what was opened.
+        const std::vector<std::uint8_t> cut(h.game.rom.begin(), h.game.rom.end() - 16);
+        h.folder->writeBytes("game.gb", cut);
+        refused(QStringLiteral("has changed size since it was opened (%1 bytes then, %2 now). Open it again "
+                               "before saving.\nNothing was saved.")
+                    .arg(h.game.rom.size())
+                    .arg(cut.size()));
+        QCOMPARE(TestFiles::ReadBytes(h.romPath), cut);
+
+        h.folder->writeBytes("game.gb", h.game.rom);
+        std::filesystem::permissions(h.romPath, std::filesystem::perms::owner_read | std::filesystem::perms::group_read
+                                                     | std::filesystem::perms::others_read);
+        UnprivilegedUser user(h.folder->path());
+        QVERIFY(user.ok());
+        refused(QStringLiteral("could not be opened for writing"));
+        QCOMPARE(TestFiles::ReadBytes(h.romPath), h.game.rom);
+
+        // Reading is all Save As needs of it: the edits go into a copy.
+        const std::string copy = h.folder->file("copy.gb");
+        h.dialogs.clear();
+        h.dialogs.answerFile(QString::fromStdString(copy));
+        m.mnuSaveAs_Click();
+        QCOMPARE(h.dialogs.texts().last(), Saved);
+        QVERIFY(!m.Changed);
     }
 
     void failedWriteIsReportedNotConfirmed()

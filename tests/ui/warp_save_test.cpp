@@ -164,7 +164,6 @@ private slots:
     void failuresAreReportedAndKeepTheMark_data()
     {
         QTest::addColumn<QString>("failure");
-        QTest::newRow("records past the end") << "outside the file";
         QTest::newRow("backup") << "\nNothing was saved.";
         QTest::newRow("ROM gone") << "game.gb";
     }
@@ -174,8 +173,6 @@ private slots:
         QFETCH(QString, failure);
         UiHarness h;
         WarpMapSetup s = Pallet();
-        if (failure == "outside the file") // the second warp runs past the end
-            s.borderPos = std::int64_t(h.game.rom.size()) - 5;
         s.warps.resize(2);
         LayWarps(h, s);
         QVERIFY(h.start());
@@ -189,7 +186,7 @@ private slots:
             std::filesystem::create_directory(h.romPath + ".BAK");
         backup ? h.dialogs.answerYes() : h.dialogs.answerNo();
         w.Command1_Click();
-        // Only the backup is asked for: records past the end or a missing ROM stop the Save first.
+        // Only the backup is asked for: a missing ROM stops the Save first.
         QCOMPARE(h.dialogs.asked().size(), backup ? 2 : 1);
         QCOMPARE(h.dialogs.asked().last().kind, ScriptedDialogs::Kind::Error);
         QVERIFY2(h.dialogs.texts().last().contains(failure), qPrintable(h.dialogs.texts().last()));
@@ -199,6 +196,36 @@ private slots:
             QCOMPARE(TestFiles::ReadBytes(h.romPath), before);
         QVERIFY(w.Changed);
         QCOMPARE(QPoint(w.WarpData[0][2], w.WarpData[0][1]), QPoint(2, 2));
+    }
+
+    // Past the end of the ROM a count byte would read as no warps, and a Save of none
+    // would stand for nothing: the editor names the position and does not open, so no
+    // Save is offered and no backup made.
+    void recordsOutsideTheRomAreRefusedWhenOpening_data()
+    {
+        QTest::addColumn<int>("kept"); // bytes of the ROM kept after the border byte
+        QTest::addColumn<QString>("message");
+        QTest::newRow("count byte") << 0 << "the warp count byte at position 98306 lies outside the file";
+        QTest::newRow("second warp") << 1 + 4 + 2 << "the warps at positions 98307 to 98314 reach past the end";
+    }
+
+    void recordsOutsideTheRomAreRefusedWhenOpening()
+    {
+        QFETCH(int, kept);
+        QFETCH(QString, message);
+        UiHarness h;
+        WarpMapSetup s = Pallet();
+        s.warps.resize(2);
+        LayWarps(h, s);
+        const std::vector<std::uint8_t> cut(h.game.rom.begin(), h.game.rom.begin() + s.borderPos + kept);
+        h.folder->writeBytes("game.gb", cut);
+        QVERIFY(h.start());
+        WarpEditForm &w = OpenWarpEditor();
+        QCOMPARE(h.dialogs.asked().size(), 1);
+        QCOMPARE(h.dialogs.asked()[0].kind, ScriptedDialogs::Kind::Error);
+        QVERIFY2(h.dialogs.texts()[0].contains(message), qPrintable(h.dialogs.texts()[0]));
+        QVERIFY(!w.Loaded() && h.main().Visible());
+        QCOMPARE(TestFiles::ReadBytes(h.romPath), cut);
     }
 
     void withoutRecordsSaveWritesNothingAndConfirms()

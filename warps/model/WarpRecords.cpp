@@ -75,9 +75,14 @@ Loaded ReadRecords(const std::string &romPath, const MapRow &row, Mode mode)
     try {
         RomFile rom;
         rom.open(romPath, RomFile::Mode::Read);
+        // A count byte past the end would read as 0 warps, and a Save of none would
+        // stand for nothing.
+        if (mode == Mode::Warps)
+            rom.RequireInside("the warp count byte", row.BorderPos + 1, 1);
         loaded.RomCount = mode == Mode::Warps ? rom.readByte(row.BorderPos + 1) : int(row.WarpToCount);
         loaded.Count = std::clamp(loaded.RomCount, 0, Capacity);
         std::int64_t pos = row.FirstRecordPos(mode);
+        rom.RequireInside(mode == Mode::Warps ? "the warps" : "the warp-to points", pos, 4 * loaded.Count);
         for (int r = 0; r < loaded.Count; ++r)
             for (int k = 1; k <= 4; ++k)
                 loaded.Data[size_t(r)][size_t(k)] = rom.readByte(pos++);
@@ -121,6 +126,8 @@ SaveCheck PlanSave(const SaveJob &job)
     SavePlan &plan = check.Plan;
     const int count = std::clamp(job.Count, 0, Capacity);
     plan.Start = job.row.FirstRecordPos(job.mode);
+    if (job.mode == Mode::Warps)
+        plan.CountPos = job.row.BorderPos + 1;
 
     Table data = job.Data;
     if (job.mode == Mode::Warps && job.SelWarp >= 0 && job.SelWarp < count) {
@@ -176,6 +183,8 @@ SaveCheck PlanSave(const SaveJob &job)
 WritePlan PlanWrite(const SavePlan &plan)
 {
     WritePlan write;
+    if (plan.CountPos)
+        write.need("the warp count byte", *plan.CountPos);
     write.add("the records", plan.Start, plan.Bytes);
     return write;
 }

@@ -71,7 +71,8 @@ struct Loaded
 };
 
 // Reads the records of the mode from the ROM at romPath, one byte per read, and adds
-// the display offsets. A ROM that cannot be opened or read throws WarpDataError.
+// the display offsets. A ROM that cannot be opened or read, or in which the count byte
+// or a held record lies outside the file, throws WarpDataError naming the position.
 Loaded ReadRecords(const std::string &romPath, const MapRow &row, Mode mode);
 
 // The text of a destination box as a byte: decimal digits, blanks allowed around
@@ -93,6 +94,7 @@ struct SaveJob
 struct SavePlan
 {
     std::int64_t Start = 0;        // position of the first record
+    std::optional<std::int64_t> CountPos; // warp mode: the count byte the records were read with
     std::vector<int> Bytes;        // Count x 4 bytes, record after record
     // Warp mode with a warp selected: the typed destination, which the record keeps.
     std::optional<int> DestinationPoint;
@@ -112,7 +114,8 @@ struct SaveCheck
 // gives a Problem naming the record and the value.
 SaveCheck PlanSave(const SaveJob &job);
 
-// The plan's bytes from Start on, as the ROM write takes them.
+// The plan's bytes from Start on, as the ROM write takes them, and the count byte
+// they stand on, which must lie inside the file too.
 WritePlan PlanWrite(const SavePlan &plan);
 
 // Opens the ROM at romPath, writes the plan's bytes from Start on, and closes it.

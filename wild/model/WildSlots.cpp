@@ -6,20 +6,6 @@
 #include <algorithm>
 #include <limits>
 
-namespace {
-
-std::string Positions(std::int64_t P)
-{
-    return "positions " + std::to_string(P) + " to " + std::to_string(P + WildSlots::ByteCount - 1);
-}
-
-bool InsideFile(std::int64_t P, std::int64_t size)
-{
-    return P >= 1 && P <= size - WildSlots::ByteCount + 1;
-}
-
-} // namespace
-
 namespace WildSlots {
 
 std::int64_t SlotPosition(std::int16_t map)
@@ -41,11 +27,7 @@ Table Read(const std::string &romPath, std::int64_t P)
 {
     RomFile rom;
     rom.open(romPath, RomFile::Mode::Read);
-    if (!InsideFile(P, rom.size())) {
-        const std::string reason = "the wild Pokémon slots at " + Positions(P) + " lie outside the file (1 to "
-                                   + std::to_string(rom.size()) + ")";
-        throw RomError("The ROM " + romPath + " could not be read: " + reason + ".", romPath, reason);
-    }
+    rom.RequireInside("the wild Pokémon slots", P, ByteCount);
     Table table{};
     std::int64_t pos = P;
     for (auto &slot : table) {
