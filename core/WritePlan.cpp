@@ -36,10 +36,9 @@ std::optional<std::string> WritePlan::Check(const std::string &romPath, std::int
         size = rom.size();
         rom.close();
     } catch (const RomError &e) {
-        if (mode == RomFile::Mode::ReadWrite && !e.reason().empty())
-            return "The ROM " + romPath + " cannot be saved: it could not be opened for writing (" + e.reason()
-                   + ")." + nothing;
-        return e.what() + nothing;
+        const std::string how = mode == RomFile::Mode::ReadWrite ? " for writing" : "";
+        return "The ROM " + romPath + " cannot be saved: it could not be opened" + how + " (" + e.reason() + ")."
+               + nothing;
     }
     // Another program has cut or grown the file: the positions read at opening may no
     // longer mean what they did.

@@ -26,7 +26,6 @@
 #include <QMenu>
 #include <QMenuBar>
 
-
 namespace {
 
 const QString ExitUnsavedQuestion = QStringLiteral("Exit without saving the changes you have made?");
